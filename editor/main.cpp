@@ -1,0 +1,4 @@
+// Quillmark program entry.
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }

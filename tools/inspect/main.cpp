@@ -1,0 +1,26 @@
+// morvane-inspect: shows how the trainer sees lesson files and fonts.
+#include <cstdio>
+#include <cstring>
+
+#include "inspect_commands.h"
+
+namespace {
+
+void usage() {
+  std::fprintf(stderr,
+               "usage: morvane-inspect lesson [--json] FILE...\n"
+               "       morvane-inspect font [--json] FILE.hbf [CODE...]\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    usage();
+    return 2;
+  }
+  if (std::strcmp(argv[1], "lesson") == 0) return morvane::inspectLesson(argc - 2, argv + 2);
+  if (std::strcmp(argv[1], "font") == 0) return morvane::inspectFont(argc - 2, argv + 2);
+  usage();
+  return 2;
+}
