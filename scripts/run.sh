@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The main job: build everything, then show the inspector's report of every
+# sample lesson.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh"
+
+inspect="$root/build/native/tools/inspect/morvane-inspect"
+status=0
+for lesson in "$root"/samples/*.*; do
+  [ -f "$lesson" ] || continue
+  case "$lesson" in *.st|*.md|*.txt) continue ;; esac
+  echo "== $(basename "$lesson")"
+  "$inspect" lesson "$lesson" || status=1
+  echo
+done
+exit $status
