@@ -1,0 +1,1 @@
+# HBF font reader (neutral) and glyph rendering (Win32).

@@ -1,0 +1,1 @@
+# Window, WindowTable, SharedWndProc.
