@@ -1,0 +1,36 @@
+// What the encoding readers share, and the choice of reader by encoding.
+#include "lesson/token_reader.h"
+
+#include "lesson/token_readers.h"
+
+namespace morvane {
+
+Token FileTokenReader::endData(int byte) {
+  if (!ended_ && observer_) observer_->dataEnded(byte < 0 ? position() : position() - 1, byte);
+  ended_ = true;
+  return Token{};
+}
+
+void FileTokenReader::skipLine(uint8_t byte) {
+  if (observer_) observer_->lineSkipped(position() - 1, byte);
+  while (byte != 0x0A) {
+    if (!readByte(byte)) return;
+  }
+}
+
+std::unique_ptr<FileTokenReader> makeTokenReader(File& file, EncodingCode code) {
+  switch (code) {
+    case EncodingCode::Iso2022Jp:
+      return std::make_unique<Iso2022JpReader>(file);
+    case EncodingCode::Big5:
+      return std::make_unique<Big5Reader>(file);
+    case EncodingCode::Gb:
+      return std::make_unique<GbReader>(file);
+    case EncodingCode::EucKr:
+      return std::make_unique<EucKrReader>(file);
+    default:
+      return std::make_unique<EucJpReader>(file);
+  }
+}
+
+}  // namespace morvane
