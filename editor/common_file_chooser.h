@@ -1,0 +1,17 @@
+// The common Open and Save As dialogs for lesson files, owned by the active window.
+#pragma once
+
+#include "core/editor_ports.h"
+
+namespace quillmark {
+
+class CommonFileChooser : public FileChooser {
+ public:
+  bool chooseFileToOpen(std::wstring& path) override;
+  bool chooseFileToSave(std::wstring& path) override;
+
+ private:
+  bool choose(bool forSaving, std::wstring& path);
+};
+
+}  // namespace quillmark

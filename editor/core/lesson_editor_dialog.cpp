@@ -1,0 +1,276 @@
+// Navigation, item checking and the File commands of the lesson editor.
+#include "core/lesson_editor_dialog.h"
+
+#include "core/item_check.h"
+
+namespace quillmark {
+
+namespace {
+
+const wchar_t kTitlePrefix[] = L"MorvaneCHS Lesson Editor: ";
+const wchar_t kNewLessonName[] = L"(New)";
+const wchar_t kFixItemQuestion[] = L"Lesson item possibly contains errors. Fix?";
+const wchar_t kFixAllQuestion[] = L"Fix errors?";
+const wchar_t kSaveQuestion[] = L"Save changes?";
+
+// "3, 5, 9", shortened after the first ten numbers.
+std::wstring numberList(const std::vector<size_t>& numbers) {
+  const size_t kShown = 10;
+  std::wstring text;
+  for (size_t i = 0; i < numbers.size() && i < kShown; ++i) {
+    if (i > 0) text += L", ";
+    text += std::to_wstring(numbers[i]);
+  }
+  if (numbers.size() > kShown) text += L", ...";
+  return text;
+}
+
+std::wstring nameWithoutFolder(const std::wstring& path) {
+  size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+LessonEditorDialog::LessonEditorDialog(DialogControls& controls, UserPrompt& prompt,
+                                       FileChooser& chooser, LessonStorage& storage,
+                                       const TextCodec& codec)
+    : controls_(controls), prompt_(prompt), chooser_(chooser), storage_(storage), codec_(codec) {}
+
+void LessonEditorDialog::start() {
+  currentIndex_ = 0;
+  insertEmptyItem();
+  controls_.focusHanzi();
+  currentFile_.clear();
+  setTitle(kNewLessonName);
+  modified_ = false;
+}
+
+bool LessonEditorDialog::storeCurrentItem() {
+  std::wstring hanzi = controls_.hanziText();
+  if (hanzi.empty()) return false;
+  setListLine(currentIndex_, hanzi);
+  EditorItem& item = items_[currentIndex_];
+  setField(item.hanzi, hanzi);
+  setField(item.reading, controls_.readingText());
+  setField(item.meaning, controls_.meaningText());
+  if (!checkItem(currentIndex_) && prompt_.askYesNo(kFixItemQuestion)) {
+    fixItem(currentIndex_);
+    modified_ = true;
+  }
+  return true;
+}
+
+void LessonEditorDialog::showItem(int index) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  controls_.setTexts(items_[index]);
+  modified_ = true;  // as the edit boxes' change notification would
+  controls_.selectListLine(index);
+}
+
+void LessonEditorDialog::showItemKeepingModified(int index) {
+  bool wasModified = modified_;
+  showItem(index);
+  modified_ = wasModified;
+}
+
+void LessonEditorDialog::insertEmptyItem() {
+  items_.insert(items_.begin() + currentIndex_, EditorItem{});
+  controls_.insertListLine(currentIndex_, L"");
+  showItem(currentIndex_);
+}
+
+void LessonEditorDialog::refreshList() {
+  controls_.clearList();
+  for (size_t i = 0; i < items_.size(); ++i) {
+    controls_.insertListLine(static_cast<int>(i), fieldText(items_[i].hanzi));
+  }
+  showItem(currentIndex_);
+}
+
+void LessonEditorDialog::setTitle(const std::wstring& name) {
+  controls_.setWindowTitle(kTitlePrefix + name);
+}
+
+void LessonEditorDialog::setListLine(int index, const std::wstring& text) {
+  controls_.deleteListLine(index);
+  controls_.insertListLine(index, text);
+}
+
+bool LessonEditorDialog::checkItem(int index) const { return quillmark::checkItem(items_[index]); }
+
+void LessonEditorDialog::fixItem(int index) { quillmark::fixItem(items_[index]); }
+
+bool LessonEditorDialog::checkAll() const {
+  for (const EditorItem& item : items_) {
+    if (!quillmark::checkItem(item)) return false;
+  }
+  return true;
+}
+
+void LessonEditorDialog::fixAll() {
+  for (EditorItem& item : items_) quillmark::fixItem(item);
+}
+
+void LessonEditorDialog::next() {
+  const int last = static_cast<int>(items_.size()) - 1;
+  if (!storeCurrentItem() && currentIndex_ >= last) {
+    controls_.focusHanzi();
+    return;
+  }
+  ++currentIndex_;
+  if (currentIndex_ <= last) {
+    showItemKeepingModified(currentIndex_);
+  } else {
+    insertEmptyItem();
+  }
+  controls_.focusHanzi();
+}
+
+void LessonEditorDialog::previous() {
+  if (currentIndex_ > 0) {
+    storeCurrentItem();
+    --currentIndex_;
+    showItemKeepingModified(currentIndex_);
+  }
+  controls_.focusHanzi();
+}
+
+void LessonEditorDialog::selectItem() {
+  int index = controls_.listSelection();
+  if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  storeCurrentItem();
+  currentIndex_ = index;
+  showItemKeepingModified(currentIndex_);
+  controls_.focusHanzi();
+}
+
+void LessonEditorDialog::insertItem() {
+  // What was typed into the current item would be lost once another is shown.
+  storeCurrentItem();
+  insertEmptyItem();
+  modified_ = true;
+  controls_.focusHanzi();
+}
+
+void LessonEditorDialog::deleteItem() {
+  const int last = static_cast<int>(items_.size()) - 1;
+  if (currentIndex_ < last) {
+    controls_.deleteListLine(currentIndex_);
+    items_.erase(items_.begin() + currentIndex_);
+    controls_.selectListLine(currentIndex_);
+  } else {
+    items_[currentIndex_] = EditorItem{};
+    setListLine(currentIndex_, L"");
+  }
+  showItem(currentIndex_);
+  modified_ = true;
+  controls_.focusHanzi();
+}
+
+void LessonEditorDialog::about() {
+  storeCurrentItem();
+  controls_.showAbout();
+}
+
+bool LessonEditorDialog::offerToSave() {
+  if (!modified_ || !prompt_.askYesNo(kSaveQuestion)) return true;
+  return saveLesson() != SaveResult::Failed;
+}
+
+void LessonEditorDialog::newLesson() {
+  if (!offerToSave()) return;
+  items_.clear();
+  currentIndex_ = 0;
+  controls_.clearList();
+  insertEmptyItem();
+  refreshList();
+  controls_.focusHanzi();
+  modified_ = false;
+  currentFile_.clear();
+  setTitle(kNewLessonName);
+}
+
+void LessonEditorDialog::openLesson() {
+  storeCurrentItem();
+  if (!offerToSave()) return;
+  std::wstring path;
+  if (!chooser_.chooseFileToOpen(path)) return;
+  std::unique_ptr<ByteSource> source = storage_.openForRead(path);
+  if (!source) {
+    // Keeping the current lesson: an empty one in its place could later be
+    // saved over a file that was only locked for a moment.
+    prompt_.tell(L"The file \"" + path + L"\" could not be opened.");
+    return;
+  }
+  currentFile_ = path;
+  setTitle(nameWithoutFolder(path));
+  LoadedLesson lesson = loadLessonFile(*source, codec_);
+  items_.swap(lesson.items);
+  currentIndex_ = 0;
+  refreshList();
+  modified_ = false;
+  reportLoad(lesson);
+}
+
+void LessonEditorDialog::reportLoad(const LoadedLesson& lesson) {
+  if (!lesson.shortenedLines.empty()) {
+    prompt_.tell(L"Some lines were too long for a lesson item and were shortened. Lines: " +
+                 numberList(lesson.shortenedLines) + L".");
+  }
+  if (lesson.tooManyItems) {
+    prompt_.tell(L"The file holds more items than the editor can hold; only the first " +
+                 std::to_wstring(kMaxItems) + L" were loaded.");
+  }
+}
+
+void LessonEditorDialog::save() { saveLesson(); }
+
+void LessonEditorDialog::saveAs() {
+  storeCurrentItem();
+  saveLessonAs();
+}
+
+LessonEditorDialog::SaveResult LessonEditorDialog::saveLesson() {
+  storeCurrentItem();
+  // Stored once only, or a failing item would be offered for fixing twice.
+  if (currentFile_.empty()) return saveLessonAs();
+  offerToFixAll();
+  return writeTo(currentFile_);
+}
+
+LessonEditorDialog::SaveResult LessonEditorDialog::saveLessonAs() {
+  offerToFixAll();
+  std::wstring path;
+  if (!chooser_.chooseFileToSave(path)) return SaveResult::Cancelled;
+  currentFile_ = path;
+  setTitle(nameWithoutFolder(path));
+  return writeTo(path);
+}
+
+void LessonEditorDialog::offerToFixAll() {
+  if (!checkAll() && prompt_.askYesNo(kFixAllQuestion)) {
+    fixAll();
+    refreshList();
+  }
+}
+
+LessonEditorDialog::SaveResult LessonEditorDialog::writeTo(const std::wstring& path) {
+  WrittenLesson lesson = writeLessonFile(items_, codec_);
+  if (!storage_.replaceContents(path, lesson.bytes)) {
+    prompt_.tell(L"The lesson could not be written to \"" + path +
+                 L"\". Your changes are not saved.");
+    return SaveResult::Failed;
+  }
+  modified_ = false;
+  if (!lesson.itemsWithLostCharacters.empty()) {
+    prompt_.tell(
+        L"Some characters have no code page 936 (GBK) form and were saved as \"?\". Items: " +
+        numberList(lesson.itemsWithLostCharacters) + L".");
+  }
+  return SaveResult::Saved;
+}
+
+bool LessonEditorDialog::confirmClose() { return offerToSave(); }
+
+}  // namespace quillmark

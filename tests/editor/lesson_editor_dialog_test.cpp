@@ -1,0 +1,409 @@
+// The editor's behaviour behind its dialog: navigation, checking, File commands.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <set>
+
+#include "core/lesson_editor_dialog.h"
+#include "editor_test_support.h"
+
+namespace quillmark {
+namespace {
+
+using testing::FakeCodec;
+using testing::kNiHao;
+using testing::kNiHaoBytes;
+using testing::kZhong;
+using testing::StringSource;
+
+// Edit boxes and a list box in memory; setting texts notifies like EN_CHANGE.
+class FakeControls : public DialogControls {
+ public:
+  LessonEditorDialog* editor = nullptr;
+  std::wstring hanzi, reading, meaning, title;
+  std::vector<std::wstring> lines;
+  int selection = -1;
+  int aboutShown = 0;
+
+  void type(const std::wstring& h, const std::wstring& r = L"", const std::wstring& m = L"") {
+    hanzi = h;
+    reading = r;
+    meaning = m;
+    editor->textChanged();
+  }
+
+  std::wstring hanziText() override { return hanzi; }
+  std::wstring readingText() override { return reading; }
+  std::wstring meaningText() override { return meaning; }
+  void setTexts(const EditorItem& item) override {
+    hanzi = fieldText(item.hanzi);
+    reading = fieldText(item.reading);
+    meaning = fieldText(item.meaning);
+    editor->textChanged();
+  }
+  void insertListLine(int index, const std::wstring& text) override {
+    lines.insert(lines.begin() + index, text);
+  }
+  void deleteListLine(int index) override {
+    lines.erase(lines.begin() + index);
+    selection = -1;
+  }
+  void clearList() override {
+    lines.clear();
+    selection = -1;
+  }
+  void selectListLine(int index) override {
+    selection = index < static_cast<int>(lines.size()) ? index : -1;
+  }
+  int listSelection() override { return selection; }
+  void focusHanzi() override {}
+  void setWindowTitle(const std::wstring& text) override { title = text; }
+  void showAbout() override { ++aboutShown; }
+};
+
+class ScriptedPrompt : public UserPrompt {
+ public:
+  std::deque<bool> answers;
+  std::vector<std::wstring> questions, notices;
+
+  bool askYesNo(const std::wstring& question) override {
+    questions.push_back(question);
+    if (answers.empty()) ADD_FAILURE() << "unexpected question";
+    bool answer = !answers.empty() && answers.front();
+    if (!answers.empty()) answers.pop_front();
+    return answer;
+  }
+  void tell(const std::wstring& message) override { notices.push_back(message); }
+};
+
+class ScriptedChooser : public FileChooser {
+ public:
+  std::deque<std::wstring> paths;  // an empty path cancels
+  int asked = 0;
+
+  bool chooseFileToOpen(std::wstring& path) override { return next(path); }
+  bool chooseFileToSave(std::wstring& path) override { return next(path); }
+
+ private:
+  bool next(std::wstring& path) {
+    ++asked;
+    if (paths.empty()) return false;
+    path = paths.front();
+    paths.pop_front();
+    return !path.empty();
+  }
+};
+
+class MemoryStorage : public LessonStorage {
+ public:
+  std::map<std::wstring, std::string> files;
+  std::set<std::wstring> broken;
+
+  std::unique_ptr<ByteSource> openForRead(const std::wstring& path) override {
+    auto found = files.find(path);
+    if (found == files.end() || broken.count(path)) return nullptr;
+    return std::make_unique<StringSource>(found->second);
+  }
+  bool replaceContents(const std::wstring& path, const std::string& bytes) override {
+    if (broken.count(path)) return false;
+    files[path] = bytes;
+    return true;
+  }
+};
+
+class LessonEditorTest : public ::testing::Test {
+ protected:
+  LessonEditorTest() : editor(controls, prompt, chooser, storage, codec) {
+    controls.editor = &editor;
+    editor.start();
+  }
+
+  size_t count() const { return editor.items().size(); }
+  std::wstring hanziAt(int index) const { return fieldText(editor.items()[index].hanzi); }
+
+  // Items 你好, 中 and an empty last one, showing 中.
+  void enterTwoItems() {
+    controls.type(kNiHao, L"ni3 hao3", L"hello");
+    editor.next();
+    controls.type(kZhong, L"zhong1", L"middle");
+    editor.next();
+    editor.previous();
+  }
+
+  FakeControls controls;
+  ScriptedPrompt prompt;
+  ScriptedChooser chooser;
+  MemoryStorage storage;
+  FakeCodec codec;
+  LessonEditorDialog editor;
+};
+
+TEST_F(LessonEditorTest, StartsWithOneEmptyUnmodifiedItem) {
+  EXPECT_EQ(count(), 1u);
+  EXPECT_EQ(controls.lines, std::vector<std::wstring>{L""});
+  EXPECT_EQ(controls.selection, 0);
+  EXPECT_FALSE(editor.modified());
+  EXPECT_EQ(controls.title, L"MorvaneCHS Lesson Editor: (New)");
+}
+
+TEST_F(LessonEditorTest, NextStoresTheItemAndAddsAnEmptyOne) {
+  controls.type(kNiHao, L"ni3 hao3", L"hello");
+  editor.next();
+  ASSERT_EQ(count(), 2u);
+  EXPECT_EQ(hanziAt(0), kNiHao);
+  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"hello");
+  EXPECT_EQ(controls.lines, (std::vector<std::wstring>{kNiHao, L""}));
+  EXPECT_EQ(editor.currentIndex(), 1);
+  EXPECT_EQ(controls.hanzi, L"");
+  EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(LessonEditorTest, NextOnAnEmptyLastItemAddsNothing) {
+  editor.next();
+  EXPECT_EQ(count(), 1u);
+  controls.type(kZhong);
+  editor.next();
+  editor.next();
+  EXPECT_EQ(count(), 2u);
+  EXPECT_EQ(editor.currentIndex(), 1);
+}
+
+TEST_F(LessonEditorTest, NavigationKeepsModifiedAsItWas) {
+  enterTwoItems();
+  storage.files[L"C:\\l.gb"];
+  chooser.paths = {L"C:\\l.gb"};
+  editor.save();
+  ASSERT_FALSE(editor.modified());
+  editor.previous();
+  EXPECT_EQ(controls.hanzi, kNiHao);
+  EXPECT_EQ(controls.reading, L"ni3 hao3");
+  EXPECT_FALSE(editor.modified());
+  editor.next();
+  EXPECT_EQ(controls.hanzi, kZhong);
+  controls.selection = 0;
+  editor.selectItem();
+  EXPECT_EQ(editor.currentIndex(), 0);
+  EXPECT_FALSE(editor.modified());
+  controls.type(kNiHao, L"ni3 hao3", L"hi");
+  editor.next();
+  EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(LessonEditorTest, PreviousStoresTheCurrentItem) {
+  enterTwoItems();
+  controls.type(kZhong, L"zhong1", L"centre");
+  editor.previous();
+  EXPECT_EQ(fieldText(editor.items()[1].meaning), L"centre");
+  editor.previous();
+  EXPECT_EQ(editor.currentIndex(), 0);
+}
+
+TEST_F(LessonEditorTest, ListSelectionWithoutALineIsIgnored) {
+  enterTwoItems();
+  controls.selection = -1;
+  editor.selectItem();
+  EXPECT_EQ(editor.currentIndex(), 1);
+}
+
+TEST_F(LessonEditorTest, LatinHanziIsFixedWhenTheUserAgrees) {
+  controls.type(L"abc", L"ni3", L"you");
+  prompt.answers = {true};
+  editor.next();
+  ASSERT_EQ(prompt.questions, std::vector<std::wstring>{L"Lesson item possibly contains errors. Fix?"});
+  EXPECT_EQ(hanziAt(0), L"\xFF1F\xFF1F\xFF1F");
+  // The list keeps the text as typed.
+  EXPECT_EQ(controls.lines[0], L"abc");
+}
+
+TEST_F(LessonEditorTest, DecliningTheFixKeepsTheItemAsTyped) {
+  controls.type(kZhong, L"zhong1", L"middle/");
+  prompt.answers = {false};
+  editor.next();
+  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"middle/");
+}
+
+TEST_F(LessonEditorTest, InsertAtTheFirstItemPutsAnEmptyItemBeforeIt) {
+  enterTwoItems();
+  editor.previous();
+  editor.insertItem();
+  ASSERT_EQ(count(), 4u);
+  EXPECT_EQ(editor.currentIndex(), 0);
+  EXPECT_EQ(hanziAt(0), L"");
+  EXPECT_EQ(hanziAt(1), kNiHao);
+  EXPECT_EQ(controls.lines, (std::vector<std::wstring>{L"", kNiHao, kZhong, L""}));
+  EXPECT_EQ(controls.hanzi, L"");
+  EXPECT_EQ(controls.selection, 0);
+}
+
+TEST_F(LessonEditorTest, InsertKeepsWhatWasTypedIntoTheCurrentItem) {
+  controls.type(kZhong, L"zhong1", L"middle");
+  editor.insertItem();
+  ASSERT_EQ(count(), 2u);
+  EXPECT_EQ(hanziAt(1), kZhong);
+  EXPECT_EQ(fieldText(editor.items()[1].meaning), L"middle");
+  EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(LessonEditorTest, DeleteRemovesAnItemBeforeTheLast) {
+  enterTwoItems();
+  editor.previous();
+  editor.deleteItem();
+  ASSERT_EQ(count(), 2u);
+  EXPECT_EQ(hanziAt(0), kZhong);
+  EXPECT_EQ(controls.hanzi, kZhong);
+  EXPECT_EQ(controls.lines, (std::vector<std::wstring>{kZhong, L""}));
+  EXPECT_EQ(controls.selection, 0);
+}
+
+TEST_F(LessonEditorTest, DeleteOnTheOnlyItemEmptiesIt) {
+  controls.type(kZhong, L"zhong1", L"middle");
+  editor.storeCurrentItem();
+  editor.deleteItem();
+  ASSERT_EQ(count(), 1u);
+  EXPECT_EQ(hanziAt(0), L"");
+  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"");
+  EXPECT_EQ(controls.hanzi, L"");
+  EXPECT_EQ(controls.lines, std::vector<std::wstring>{L""});
+  EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(LessonEditorTest, AboutStoresTheItemFirst) {
+  controls.type(kZhong, L"zhong1", L"middle");
+  editor.about();
+  EXPECT_EQ(controls.aboutShown, 1);
+  EXPECT_EQ(hanziAt(0), kZhong);
+}
+
+TEST_F(LessonEditorTest, SaveWithoutAFileGoesToSaveAsAndThenReusesItsFile) {
+  controls.type(kNiHao, L"ni3 hao3", L"hello/hi");
+  chooser.paths = {L"C:\\lessons\\greet.gb"};
+  editor.save();
+  EXPECT_EQ(chooser.asked, 1);
+  EXPECT_EQ(storage.files[L"C:\\lessons\\greet.gb"], kNiHaoBytes + " [ni3 hao3] /hello/hi/\r\n");
+  EXPECT_EQ(controls.title, L"MorvaneCHS Lesson Editor: greet.gb");
+  EXPECT_EQ(editor.currentFile(), L"C:\\lessons\\greet.gb");
+  EXPECT_FALSE(editor.modified());
+
+  controls.type(kNiHao, L"ni3 hao3", L"hello");
+  editor.save();
+  EXPECT_EQ(chooser.asked, 1);
+  EXPECT_EQ(storage.files[L"C:\\lessons\\greet.gb"], kNiHaoBytes + " [ni3 hao3] /hello/\r\n");
+}
+
+TEST_F(LessonEditorTest, SaveAsCancelledKeepsAcceptedFixesAndModified) {
+  controls.type(kZhong, L"zhong1", L"middle/");
+  prompt.answers = {false, true};  // not on storing, but for the whole lesson
+  editor.saveAs();
+  EXPECT_EQ(prompt.questions.back(), L"Fix errors?");
+  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"middle");
+  EXPECT_TRUE(editor.modified());
+  EXPECT_TRUE(editor.currentFile().empty());
+}
+
+TEST_F(LessonEditorTest, ItemsThatFailTheCheckAreWrittenWhenTheUserDeclines) {
+  controls.type(kZhong, L"zhong1", L"middle/");
+  prompt.answers = {false, false};
+  chooser.paths = {L"C:\\m.gb"};
+  editor.save();
+  EXPECT_EQ(prompt.questions.size(), 2u);
+  EXPECT_EQ(storage.files[L"C:\\m.gb"], "\xD6\xD0 [zhong1] /middle//\r\n");
+}
+
+TEST_F(LessonEditorTest, AFileThatCannotBeWrittenIsReportedAndKeepsModified) {
+  controls.type(kZhong, L"zhong1", L"middle");
+  storage.broken.insert(L"C:\\locked.gb");
+  chooser.paths = {L"C:\\locked.gb"};
+  editor.save();
+  ASSERT_EQ(prompt.notices.size(), 1u);
+  EXPECT_NE(prompt.notices[0].find(L"C:\\locked.gb"), std::wstring::npos);
+  EXPECT_TRUE(editor.modified());
+  prompt.answers = {true};
+  EXPECT_FALSE(editor.confirmClose());
+}
+
+TEST_F(LessonEditorTest, CharactersWithoutAFileFormAreReported) {
+  controls.type(L"\x4E00", L"yi1", L"one");
+  chooser.paths = {L"C:\\one.gb"};
+  editor.save();
+  ASSERT_EQ(prompt.notices.size(), 1u);
+  EXPECT_NE(prompt.notices[0].find(L"Items: 1."), std::wstring::npos);
+}
+
+TEST_F(LessonEditorTest, OpenLoadsTheFileAndShowsItsName) {
+  storage.files[L"C:\\lessons\\two.gb"] = "\xD6\xD0 [zhong1] /middle/\r\n" + kNiHaoBytes +
+                                          " [ni3 hao3] /hello/\r\n";
+  chooser.paths = {L"C:\\lessons\\two.gb"};
+  editor.openLesson();
+  ASSERT_EQ(count(), 2u);
+  EXPECT_EQ(controls.lines, (std::vector<std::wstring>{kZhong, kNiHao}));
+  EXPECT_EQ(controls.hanzi, kZhong);
+  EXPECT_EQ(editor.currentIndex(), 0);
+  EXPECT_FALSE(editor.modified());
+  EXPECT_EQ(controls.title, L"MorvaneCHS Lesson Editor: two.gb");
+  EXPECT_TRUE(prompt.questions.empty());
+}
+
+TEST_F(LessonEditorTest, OpenOffersToSaveChanges) {
+  controls.type(kZhong, L"zhong1", L"middle");
+  storage.files[L"C:\\a.gb"] = "";
+  prompt.answers = {false};
+  chooser.paths = {L"C:\\a.gb"};
+  editor.openLesson();
+  EXPECT_EQ(prompt.questions, std::vector<std::wstring>{L"Save changes?"});
+  EXPECT_EQ(count(), 1u);
+  EXPECT_EQ(hanziAt(0), L"");
+}
+
+TEST_F(LessonEditorTest, CancelledOpenChangesNothing) {
+  enterTwoItems();
+  prompt.answers = {false};
+  editor.openLesson();
+  EXPECT_EQ(count(), 3u);
+  EXPECT_EQ(controls.title, L"MorvaneCHS Lesson Editor: (New)");
+}
+
+TEST_F(LessonEditorTest, UnreadableFileIsReportedAndTheLessonKept) {
+  enterTwoItems();
+  prompt.answers = {false};
+  chooser.paths = {L"C:\\missing.gb"};
+  editor.openLesson();
+  EXPECT_EQ(prompt.notices.size(), 1u);
+  EXPECT_EQ(count(), 3u);
+  EXPECT_TRUE(editor.currentFile().empty());
+}
+
+TEST_F(LessonEditorTest, OpenReportsShortenedLines) {
+  storage.files[L"C:\\long.gb"] = "\xD6\xD0 [a] /" + std::string(300, 'm') + "/\r\n";
+  chooser.paths = {L"C:\\long.gb"};
+  editor.openLesson();
+  ASSERT_EQ(prompt.notices.size(), 1u);
+  EXPECT_NE(prompt.notices[0].find(L"Lines: 1."), std::wstring::npos);
+}
+
+TEST_F(LessonEditorTest, NewStartsAnEmptyLessonAfterOfferingToSave) {
+  enterTwoItems();
+  chooser.paths = {L"C:\\n.gb"};
+  editor.saveAs();
+  controls.type(kZhong, L"zhong1", L"centre");
+  prompt.answers = {true};
+  editor.newLesson();
+  EXPECT_EQ(storage.files[L"C:\\n.gb"].find("centre") != std::string::npos, true);
+  EXPECT_EQ(count(), 1u);
+  EXPECT_EQ(controls.lines, std::vector<std::wstring>{L""});
+  EXPECT_FALSE(editor.modified());
+  EXPECT_TRUE(editor.currentFile().empty());
+  EXPECT_EQ(controls.title, L"MorvaneCHS Lesson Editor: (New)");
+}
+
+TEST_F(LessonEditorTest, CloseAsksOnlyWhenModified) {
+  EXPECT_TRUE(editor.confirmClose());
+  EXPECT_TRUE(prompt.questions.empty());
+  controls.type(kZhong);
+  prompt.answers = {false};
+  EXPECT_TRUE(editor.confirmClose());
+  EXPECT_EQ(prompt.questions, std::vector<std::wstring>{L"Save changes?"});
+}
+
+}  // namespace
+}  // namespace quillmark
