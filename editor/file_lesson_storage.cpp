@@ -55,6 +55,9 @@ std::unique_ptr<ByteSource> FileLessonStorage::openForRead(const std::wstring& p
 }
 
 bool FileLessonStorage::replaceContents(const std::wstring& path, const std::string& bytes) {
+  // Moving over a read-only file succeeds on some systems; it must not.
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
   wchar_t temporary[MAX_PATH];
   if (!GetTempFileNameW(folderOf(path).c_str(), L"qmk", 0, temporary)) return false;
   HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -8,7 +8,7 @@
 #include "core/editor_item.h"
 #include "core/text_codec.h"
 
-namespace quillmark::testing {
+namespace quillmark::fakes {
 
 // ASCII as itself, and 你 好 中 as their code page 936 bytes.
 class FakeCodec : public TextCodec {
@@ -95,4 +95,4 @@ const std::wstring kNiHao = L"\x4F60\x597D";
 const std::wstring kZhong = L"\x4E2D";
 const std::string kNiHaoBytes = "\xC4\xE3\xBA\xC3";
 
-}  // namespace quillmark::testing
+}  // namespace quillmark::fakes

@@ -7,8 +7,8 @@
 namespace quillmark {
 namespace {
 
-using testing::kNiHao;
-using testing::makeItem;
+using fakes::kNiHao;
+using fakes::makeItem;
 
 TEST(ItemCheck, HanziWithReadingAndMeaningPasses) {
   EXPECT_TRUE(checkItem(makeItem(kNiHao, L"ni3\thao3", L"hello/how are you")));

@@ -7,15 +7,18 @@
 
 #include "core/lesson_editor_dialog.h"
 #include "editor_test_support.h"
+#include "scripted_ports.h"
 
 namespace quillmark {
 namespace {
 
-using testing::FakeCodec;
-using testing::kNiHao;
-using testing::kNiHaoBytes;
-using testing::kZhong;
-using testing::StringSource;
+using fakes::FakeCodec;
+using fakes::kNiHao;
+using fakes::kNiHaoBytes;
+using fakes::kZhong;
+using fakes::ScriptedChooser;
+using fakes::ScriptedPrompt;
+using fakes::StringSource;
 
 // Edit boxes and a list box in memory; setting texts notifies like EN_CHANGE.
 class FakeControls : public DialogControls {
@@ -60,39 +63,6 @@ class FakeControls : public DialogControls {
   void focusHanzi() override {}
   void setWindowTitle(const std::wstring& text) override { title = text; }
   void showAbout() override { ++aboutShown; }
-};
-
-class ScriptedPrompt : public UserPrompt {
- public:
-  std::deque<bool> answers;
-  std::vector<std::wstring> questions, notices;
-
-  bool askYesNo(const std::wstring& question) override {
-    questions.push_back(question);
-    if (answers.empty()) ADD_FAILURE() << "unexpected question";
-    bool answer = !answers.empty() && answers.front();
-    if (!answers.empty()) answers.pop_front();
-    return answer;
-  }
-  void tell(const std::wstring& message) override { notices.push_back(message); }
-};
-
-class ScriptedChooser : public FileChooser {
- public:
-  std::deque<std::wstring> paths;  // an empty path cancels
-  int asked = 0;
-
-  bool chooseFileToOpen(std::wstring& path) override { return next(path); }
-  bool chooseFileToSave(std::wstring& path) override { return next(path); }
-
- private:
-  bool next(std::wstring& path) {
-    ++asked;
-    if (paths.empty()) return false;
-    path = paths.front();
-    paths.pop_front();
-    return !path.empty();
-  }
 };
 
 class MemoryStorage : public LessonStorage {

@@ -7,12 +7,12 @@
 namespace quillmark {
 namespace {
 
-using testing::FakeCodec;
-using testing::kNiHao;
-using testing::kNiHaoBytes;
-using testing::kZhong;
-using testing::makeItem;
-using testing::StringSource;
+using fakes::FakeCodec;
+using fakes::kNiHao;
+using fakes::kNiHaoBytes;
+using fakes::kZhong;
+using fakes::makeItem;
+using fakes::StringSource;
 
 LoadedLesson load(const std::string& bytes) {
   StringSource source(bytes);
