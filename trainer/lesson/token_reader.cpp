@@ -12,10 +12,11 @@ Token FileTokenReader::endData(int byte) {
 }
 
 void FileTokenReader::skipLine(uint8_t byte) {
-  if (observer_) observer_->lineSkipped(position() - 1, byte);
-  while (byte != 0x0A) {
-    if (!readByte(byte)) return;
+  int64_t start = position() - 1;
+  uint8_t first = byte;
+  while (byte != 0x0A && readByte(byte)) {
   }
+  if (observer_) observer_->lineSkipped(start, first, position() - start);
 }
 
 std::unique_ptr<FileTokenReader> makeTokenReader(File& file, EncodingCode code) {

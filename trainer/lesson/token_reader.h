@@ -48,8 +48,9 @@ class ReaderObserver {
   // The data ended at `offset`: `byte` is the byte that was not allowed there,
   // or -1 at the end of the file.
   virtual void dataEnded(int64_t offset, int byte) = 0;
-  // The rest of a line was dropped, starting with `byte` at `offset`.
-  virtual void lineSkipped(int64_t offset, uint8_t byte) = 0;
+  // The rest of a line was dropped: `length` bytes from `byte` at `offset`,
+  // the LF that ends the line included.
+  virtual void lineSkipped(int64_t offset, uint8_t byte, int64_t length) = 0;
 };
 
 // What the five encoding readers share: a buffered byte source over a file

@@ -1,0 +1,190 @@
+// The item reader: the written form, and the traps of reading by character
+// class rather than by line.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lesson/lesson_item.h"
+#include "lesson/token_readers.h"
+#include "lesson_test_support.h"
+
+namespace morvane {
+namespace {
+
+using testing::MemoryFile;
+
+// The items of a GB (or other) byte string, as the file loop would read them.
+std::vector<std::unique_ptr<LessonItem>> readItems(const std::string& bytes,
+                                                   EncodingCode code = EncodingCode::Gb) {
+  MemoryFile file(bytes);
+  auto reader = makeTokenReader(file, code);
+  std::vector<std::unique_ptr<LessonItem>> items;
+  for (;;) {
+    auto item = readItem(*reader);
+    if (!item->valid) break;
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+std::string cells(const PtrArray& list) {
+  std::string out;
+  for (int32_t i = 0; i < list.count; ++i) {
+    const CharToken* cell = LessonItem::cellAt(list, i);
+    if (cell->first == 0) {
+      out += static_cast<char>(cell->second);
+    } else {
+      out += "<" + hexKey(cell->code()) + ">";
+    }
+  }
+  return out;
+}
+
+std::wstring meaning(const LessonItem& item) { return item.meaning.get(); }
+
+const std::string kNiHao = "\xc4\xe3\xba\xc3";  // two Hanzi
+
+TEST(ItemReader, TheWrittenForm) {
+  auto items = readItems(kNiHao + " [zhong1 guo2] /hello/how are you/\r\n");
+  ASSERT_EQ(items.size(), 1u);
+  const LessonItem& item = *items[0];
+  EXPECT_EQ(item.hanzi.count, 2);
+  EXPECT_EQ(cells(item.hanzi), "<c4e3><bac3>");
+  EXPECT_EQ(item.reading.count, 11);
+  EXPECT_EQ(cells(item.reading), "zhong1 guo2");
+  EXPECT_EQ(LessonItem::cellAt(item.reading, 0)->first, 0);
+  EXPECT_EQ(meaning(item), L"hello; how are you");
+  EXPECT_EQ(item.hanziMarks, std::vector<uint8_t>(2, 0));
+  EXPECT_EQ(item.readingMarks, std::vector<uint8_t>(11, 3));
+}
+
+TEST(ItemReader, ItemsFollowEachOtherInFileOrder) {
+  auto items = readItems(testing::gbItems(3));
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(meaning(*items[0]), L"item 0");
+  EXPECT_EQ(meaning(*items[2]), L"item 2");
+  EXPECT_EQ(cells(items[1]->hanzi), "<b0a2><d7d6>");
+}
+
+TEST(ItemReader, ReadingTraps) {
+  auto items = readItems(kNiHao + " [a/b] /x/\r\n" + kNiHao + " [] /y/\r\n");
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(cells(items[0]->reading), "a;b");
+  EXPECT_EQ(cells(items[1]->reading), " ");
+  EXPECT_EQ(items[1]->readingMarks.size(), 1u);
+}
+
+TEST(ItemReader, ReadingMayHoldDoubleByteCharactersAndNeedsNoBracket) {
+  auto items = readItems(kNiHao + " \xa4\xcb\xa4\xdb] /z/\r\n");
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(cells(items[0]->reading), "<a4cb><a4db>");
+}
+
+TEST(ItemReader, MeaningSenses) {
+  auto items = readItems(kNiHao + " [a] /word/\r\n" + kNiHao + " [a] /one/two/three/\r\n" +
+                         kNiHao + " [a] //\r\n");
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(meaning(*items[0]), L"word");  // the closing "/" is never kept
+  EXPECT_EQ(meaning(*items[1]), L"one; two; three");
+  // A meaning of "/" alone counts as present, though empty.
+  EXPECT_EQ(meaning(*items[2]), L"");
+}
+
+TEST(ItemReader, MeaningOverTwoLinesIsJoinedWithoutSeparator) {
+  auto items = readItems(kNiHao + " [a] /first\r\nsecond/\r\n");
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(meaning(*items[0]), L"firstsecond");
+}
+
+TEST(ItemReader, BracketThenSlashLosesTheFirstLetter) {
+  auto items = readItems(kNiHao + " [a]/hello/\r\n");
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(meaning(*items[0]), L"ello");
+}
+
+TEST(ItemReader, TitleTextBeforeTheFirstItemIsSkipped) {
+  auto items = readItems("Lesson 1: greetings [really] /not an item/\r\n" + kNiHao +
+                         " [ni3 hao3] /hello/\r\n");
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(cells(items[0]->reading), "ni3 hao3");
+}
+
+TEST(ItemReader, FileEndingInsideAReadingDropsOnlyThatItem) {
+  auto items = readItems(testing::gbItems(2) + kNiHao + " [ni3 ha");
+  EXPECT_EQ(items.size(), 2u);
+}
+
+TEST(ItemReader, ItemWithoutMeaningAtTheEndIsDropped) {
+  EXPECT_EQ(readItems(testing::gbItems(1) + kNiHao + " [a]").size(), 1u);
+  EXPECT_EQ(readItems(testing::gbItems(1) + kNiHao + " [a] /").size(), 1u);
+  EXPECT_EQ(readItems(testing::gbItems(1) + kNiHao + " [a] //").size(), 2u);
+  EXPECT_EQ(readItems(testing::gbItems(1) + kNiHao).size(), 1u);
+}
+
+TEST(ItemReader, NoItemsInEmptyOrAsciiFiles) {
+  EXPECT_TRUE(readItems("").empty());
+  EXPECT_TRUE(readItems("just some [ascii] /text/\r\n").empty());
+}
+
+TEST(ItemReader, DoubleByteLetterInAMeaningStartsANewItem) {
+  // Code page 936 writes e-acute as a8 a6: a double-byte character.
+  auto items = readItems(kNiHao + " [a] /caf\xa8\xa6 [b] /rest/\r\n");
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(meaning(*items[0]), L"caf");
+  EXPECT_EQ(cells(items[1]->hanzi), "<a8a6>");
+  EXPECT_EQ(meaning(*items[1]), L"rest");
+}
+
+TEST(ItemReader, TabInAMeaningEndsAGbLessonThere) {
+  auto items = readItems(kNiHao + " [a] /one\ttwo/\r\n" + testing::gbItems(3));
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(meaning(*items[0]), L"one");
+}
+
+TEST(ItemReader, MeaningBytesBecomeTheSameCodePoints) {
+  // Meanings are converted byte for byte, the same on every platform.
+  auto items = readItems(kNiHao + " [a] /A~}/\r\n");
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(meaning(*items[0]), L"A~}");
+  auto jis = readItems("\x1b$B\x30\x21\x1b(B [a] /\x0e\xb1\x0f/\r\n", EncodingCode::Iso2022Jp);
+  ASSERT_EQ(jis.size(), 1u);
+  EXPECT_EQ(meaning(*jis[0]), std::wstring(1, static_cast<wchar_t>(0xB1)));
+}
+
+TEST(ItemReader, IsoJpLessonWithKanaReadings) {
+  const std::string kanji = "\x1b$B\x46\x7c\x4b\x5c\x1b(B";  // two kanji
+  const std::string kana = "\x1b$B\x24\x4b\x24\x5b\x24\x73\x1b(B";  // three kana
+  std::string line = kanji + " [" + kana + "] /Japan/\r\n";
+  auto items = readItems(line + line, EncodingCode::Iso2022Jp);
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(cells(items[1]->hanzi), "<467c><4b5c>");
+  EXPECT_EQ(cells(items[1]->reading), "<244b><245b><2473>");
+  EXPECT_EQ(meaning(*items[1]), L"Japan");
+}
+
+TEST(ItemReader, EucJpCellsAreFolded) {
+  auto items = readItems("\xc6\xfc\xcb\xdc [\xa4\xcb\xa4\xdb\xa4\xf3] /Japan/\r\n",
+                         EncodingCode::EucJp);
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(cells(items[0]->hanzi), "<467c><4b5c>");
+  EXPECT_EQ(cells(items[0]->reading), "<244b><245b><2473>");
+}
+
+TEST(ItemReader, OverlongPartsAreCutAtTheirLimits) {
+  std::string longHanzi;
+  for (int i = 0; i < kMaxItemCells + 10; ++i) longHanzi += "\xb0\xa1";
+  std::string longText(kMaxMeaningBytes + 100, 'x');
+  auto items = readItems(longHanzi + " [" + longText + "] /" + longText + "/\r\n" +
+                         testing::gbItems(1));
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0]->hanzi.count, kMaxItemCells);
+  EXPECT_EQ(items[0]->reading.count, kMaxItemCells);
+  EXPECT_EQ(items[0]->hanziMarks.size(), static_cast<size_t>(kMaxItemCells));
+  EXPECT_EQ(meaning(*items[0]).size(), kMaxMeaningBytes);
+  EXPECT_EQ(meaning(*items[1]), L"item 0");
+}
+
+}  // namespace
+}  // namespace morvane

@@ -1,0 +1,53 @@
+// Helpers for the lesson tests: an in-memory File and a scratch folder for
+// lesson and progress files written from test bytes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/file.h"
+
+namespace morvane::testing {
+
+// A File over bytes held in memory; reads and seeks as a disk file would.
+class MemoryFile : public File {
+ public:
+  explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
+  size_t read(void* buffer, size_t n) override;
+  bool write(const void* buffer, size_t n) override;
+  bool seekRelative(int64_t delta) override;
+  bool seekTo(uint64_t offset) override;
+  int64_t size() override { return static_cast<int64_t>(bytes_.size()); }
+
+ private:
+  std::string bytes_;
+  size_t pos_ = 0;
+};
+
+// A fresh folder under the system's temporary folder, removed with its files
+// when the object goes.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  // The full path of name inside the folder.
+  std::wstring path(const std::wstring& name) const;
+  // Writes bytes to name and returns its full path.
+  std::wstring write(const std::wstring& name, const std::string& bytes) const;
+
+ private:
+  std::wstring root_;
+};
+
+// The whole contents of a file, or "" if it cannot be read.
+std::string readBytes(const std::wstring& path);
+
+// `count` GB lesson lines, each a distinct two-Hanzi item with a reading
+// and a meaning naming its number ("item 0", "item 1", ...).
+std::string gbItems(int count);
+
+}  // namespace morvane::testing
