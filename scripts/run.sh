@@ -5,6 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh"
+# The trainer's five HBF fonts, drawn from the Debian font packages.
+"$root/build/native/tools/fontbuild/morvane-fontbuild" "$root/build/native/data" >/dev/null
 
 inspect="$root/build/native/tools/inspect/morvane-inspect"
 status=0

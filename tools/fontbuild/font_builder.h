@@ -1,0 +1,29 @@
+// Writes one HBF font (description and bitmap file) from glyph sources.
+#pragma once
+
+#include <string>
+
+#include "code_converter.h"
+#include "font_specs.h"
+#include "glyph_source.h"
+
+namespace morvane::fontbuild {
+
+struct BuildCounts {
+  int glyphs = 0;        // codes written
+  int fromPrimary = 0;   // drawn by the main source
+  int fromFallback = 0;  // drawn by the fallback source
+  int placeholders = 0;  // no character, or no glyph for it
+};
+
+// The description text of a font whose bitmap file holds every code of the
+// spec's code space, in glyph-index order from offset 0.
+std::string hbfDescription(const FontSpec& spec, const std::string& sourceNote);
+
+// Draws every code of the spec into outDir/spec.bitmapName and writes
+// outDir/spec.fileName. fallback may be none. False with error set on failure.
+bool buildFont(const FontSpec& spec, GlyphSource& primary, GlyphSource* fallback,
+               const std::string& outDir, const std::string& sourceNote, BuildCounts& counts,
+               std::string& error);
+
+}  // namespace morvane::fontbuild
