@@ -51,10 +51,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   UpdateWindow(host);
 
   HWND area = canvas->DrawingArea()->hwnd;
-  const POINT across[] = {{30, 60}, {80, 58}, {130, 57}, {190, 60}};
-  const POINT down[] = {{110, 30}, {111, 90}, {112, 160}, {110, 220}};
-  const POINT hook[] = {{60, 120}, {90, 150}, {120, 170}, {170, 150}};
-  const POINT tap[] = {{40, 200}};
+  // Below the caption, whose text cells are painted opaquely over strokes.
+  const POINT across[] = {{30, 140}, {80, 138}, {130, 137}, {190, 140}};
+  const POINT down[] = {{110, 110}, {111, 160}, {112, 210}, {110, 250}};
+  const POINT hook[] = {{60, 180}, {90, 200}, {120, 215}, {170, 195}};
+  const POINT tap[] = {{40, 240}};
   DrawStroke(area, across, 4);
   DrawStroke(area, down, 4);
   DrawStroke(area, hook, 4);

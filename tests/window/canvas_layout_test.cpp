@@ -6,11 +6,11 @@
 namespace morvane {
 namespace {
 
-void ExpectBox(const LayoutBox& box, int32_t x, int32_t y, int32_t width, int32_t height) {
-  EXPECT_EQ(box.x, x);
-  EXPECT_EQ(box.y, y);
-  EXPECT_EQ(box.width, width);
-  EXPECT_EQ(box.height, height);
+void ExpectBox(const LayoutBox& box, const LayoutBox& expected) {
+  EXPECT_EQ(box.x, expected.x);
+  EXPECT_EQ(box.y, expected.y);
+  EXPECT_EQ(box.width, expected.width);
+  EXPECT_EQ(box.height, expected.height);
 }
 
 TEST(CanvasLayout, ButtonsTakeOneAndAHalfDialogUnits) {
@@ -18,24 +18,28 @@ TEST(CanvasLayout, ButtonsTakeOneAndAHalfDialogUnits) {
   EXPECT_EQ(CanvasButtonHeight(13), 19);
 }
 
-TEST(CanvasLayout, TwoHundredByOneHundredFiftyWithTwentyFourPixelButtons) {
-  const CanvasLayout layout = ComputeCanvasLayout(0, 0, 200, 150, 24);
-  ExpectBox(layout.drawArea, 0, 0, 200, 124);
-  ExpectBox(layout.clearButton, 0, 126, 99, 24);
-  ExpectBox(layout.undoButton, 101, 126, 98, 24);
-}
+struct LayoutCase {
+  const char* name;
+  int32_t left, top, right, bottom, bh;
+  LayoutBox drawArea, clearButton, undoButton;
+};
 
-TEST(CanvasLayout, AnOddWidthLeavesTheSpareColumnAtTheRight) {
-  const CanvasLayout layout = ComputeCanvasLayout(0, 0, 201, 100, 20);
-  ExpectBox(layout.clearButton, 0, 80, 99, 20);
-  ExpectBox(layout.undoButton, 101, 80, 98, 20);
-}
-
-TEST(CanvasLayout, AnOffsetAreaKeepsItsOrigin) {
-  const CanvasLayout layout = ComputeCanvasLayout(10, 5, 110, 105, 24);
-  ExpectBox(layout.drawArea, 10, 5, 100, 74);
-  ExpectBox(layout.clearButton, 10, 81, 49, 24);
-  ExpectBox(layout.undoButton, 61, 81, 48, 24);
+TEST(CanvasLayout, DrawingAreaOnTopAndTwoButtonsSideBySideBelow) {
+  const LayoutCase cases[] = {
+      {"200 x 150 with 24 pixel buttons", 0, 0, 200, 150, 24,
+       {0, 0, 200, 124}, {0, 126, 99, 24}, {101, 126, 98, 24}},
+      {"an odd width leaves the spare column at the right", 0, 0, 201, 100, 20,
+       {0, 0, 201, 78}, {0, 80, 99, 20}, {101, 80, 98, 20}},
+      {"an offset area keeps its origin", 10, 5, 110, 105, 24,
+       {10, 5, 100, 74}, {10, 81, 49, 24}, {61, 81, 48, 24}},
+  };
+  for (const LayoutCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CanvasLayout layout = ComputeCanvasLayout(c.left, c.top, c.right, c.bottom, c.bh);
+    ExpectBox(layout.drawArea, c.drawArea);
+    ExpectBox(layout.clearButton, c.clearButton);
+    ExpectBox(layout.undoButton, c.undoButton);
+  }
 }
 
 TEST(CanvasLayout, AnAreaTooSmallForTheButtonsGivesNoNegativeSizes) {

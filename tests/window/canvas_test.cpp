@@ -234,14 +234,23 @@ TEST_F(Canvas, TheCaptionIsCentredBetweenItsMarginsAndWraps) {
   EXPECT_EQ(cleared.CountNot(kWhite, 2, 2, 198, 122), 0);
 }
 
-TEST_F(Canvas, SetPenChoosesTheLivePenAndNoneRestoresTheDefault) {
-  HPEN orange = CreatePen(PS_SOLID, 2, RGB(255, 128, 0));
-  canvas.SetPen(orange);
-  EXPECT_EQ(area->currentPen, orange);
-  Stroke(5, 5, 30, 30);
+TEST_F(Canvas, LiveSegmentsUseTheChosenPenInsideTheFrame) {
+  const COLORREF orange = RGB(255, 128, 0);
+  HPEN pen = CreatePen(PS_SOLID, 2, orange);
+  canvas.SetPen(pen);
+  EXPECT_EQ(area->currentPen, pen);
+  Down(0, 30);
+  MoveTo(100, 30);
+  EXPECT_EQ(GetPixel(area->hdc, 50, 30), orange);
+  EXPECT_EQ(GetPixel(area->hdc, 2, 30), orange);
+  EXPECT_NE(GetPixel(area->hdc, 1, 30), orange);
+  EXPECT_EQ(area->StrokeColor(0), kBlack) << "the live pen does not colour the stroke";
+
   canvas.SetPen(nullptr);
   EXPECT_EQ(area->currentPen, area->defaultPen);
-  DeleteObject(orange);
+  MoveTo(100, 60);
+  EXPECT_EQ(GetPixel(area->hdc, 100, 45), GetSysColor(COLOR_WINDOWTEXT));
+  DeleteObject(pen);
 }
 
 TEST_F(Canvas, ListenersHearEventsInOrderUntilTheyUnsubscribe) {

@@ -67,6 +67,13 @@ std::wstring WindowText(HWND hwnd) {
   return text;
 }
 
+void ExpectRect(const RECT& r, LONG left, LONG top, LONG right, LONG bottom) {
+  EXPECT_EQ(r.left, left);
+  EXPECT_EQ(r.top, top);
+  EXPECT_EQ(r.right, right);
+  EXPECT_EQ(r.bottom, bottom);
+}
+
 // Position of a child relative to its parent's client area.
 RECT ChildRect(HWND child) {
   RECT r;
@@ -95,10 +102,7 @@ TEST(WindowCreation, SetsUpTheObjectAndDeliversWmCreateWithTheNewHandle) {
   EXPECT_EQ(GetClassLongPtrW(window.hwnd, GCL_STYLE), CS_HREDRAW | CS_VREDRAW);
   EXPECT_EQ(windowBeingCreated, &window);
   // The resize during creation cannot find the object yet.
-  EXPECT_EQ(window.bounds.left, 3);
-  EXPECT_EQ(window.bounds.top, 4);
-  EXPECT_EQ(window.bounds.right, 50);
-  EXPECT_EQ(window.bounds.bottom, 40);
+  ExpectRect(window.bounds, 3, 4, 50, 40);
 }
 
 TEST(WindowDispatch, EveryHandledMessageReachesItsOperation) {
@@ -124,10 +128,7 @@ TEST(WindowDispatch, EveryHandledMessageReachesItsOperation) {
       "keyup 40 5242881", "command 66543 99", "move 1 65535 7", "down 1 10 65535",
       "up 0 65534 32768"};
   EXPECT_EQ(window.log, expected);
-  EXPECT_EQ(window.bounds.left, 1);
-  EXPECT_EQ(window.bounds.top, 2);
-  EXPECT_EQ(window.bounds.right, 200);
-  EXPECT_EQ(window.bounds.bottom, 150);
+  ExpectRect(window.bounds, 1, 2, 200, 150);
 }
 
 TEST(WindowDispatch, OtherMessagesGoToTheDefaultProcedure) {
@@ -193,15 +194,8 @@ TEST(WindowOperations, MoveResizesAndTheResizeSetsBounds) {
   HostWindow host;
   RecordingWindow window(host.hwnd, 0, 0, 0, 0);
   window.Move(5, 6, 120, 80);
-  const RECT placed = ChildRect(window.hwnd);
-  EXPECT_EQ(placed.left, 5);
-  EXPECT_EQ(placed.top, 6);
-  EXPECT_EQ(placed.right, 125);
-  EXPECT_EQ(placed.bottom, 86);
-  EXPECT_EQ(window.bounds.left, 0);
-  EXPECT_EQ(window.bounds.top, 0);
-  EXPECT_EQ(window.bounds.right, 120);
-  EXPECT_EQ(window.bounds.bottom, 80);
+  ExpectRect(ChildRect(window.hwnd), 5, 6, 125, 86);
+  ExpectRect(window.bounds, 0, 0, 120, 80);
   EXPECT_TRUE(window.Invalidate());
 }
 

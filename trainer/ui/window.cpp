@@ -69,29 +69,25 @@ HWND Window::Create(int x, int y, int width, int height, HWND parentWindow,
 }
 
 void Window::DrawSunkenBorder(HDC hdc, bool outlined) {
-  const LONG l = bounds.left, t = bounds.top, r = bounds.right, b = bounds.bottom;
+  LONG l = bounds.left, t = bounds.top, r = bounds.right, b = bounds.bottom;
   HGDIOBJ previousPen = GetCurrentObject(hdc, OBJ_PEN);
   if (outlined) {
     const POINT outline[] = {{l, t}, {r - 1, t}, {r - 1, b - 1}, {l, b - 1}, {l, t}};
-    const POINT shadow[] = {{l + 1, b - 2}, {l + 1, t + 1}, {r - 2, t + 1}};
-    const POINT highlight[] = {{r - 2, t + 1}, {r - 2, b - 2}, {l + 1, b - 2}};
-    const POINT dark[] = {{l + 2, b - 3}, {l + 2, t + 2}, {r - 3, t + 2}};
-    const POINT light[] = {{r - 3, t + 2}, {r - 3, b - 3}, {l + 2, b - 3}};
     DrawPolyline(hdc, darkPen, outline, 5);
-    DrawPolyline(hdc, shadowPen, shadow, 3);
-    DrawPolyline(hdc, highlightPen, highlight, 3);
-    DrawPolyline(hdc, darkPen, dark, 3);
-    DrawPolyline(hdc, lightPen, light, 3);
-  } else {
-    const POINT shadow[] = {{l, b - 1}, {l, t}, {r - 1, t}};
-    const POINT highlight[] = {{r - 1, t}, {r - 1, b - 1}, {l, b - 1}};
-    const POINT dark[] = {{l + 1, b - 2}, {l + 1, t + 1}, {r - 2, t + 1}};
-    const POINT light[] = {{r - 2, t + 1}, {r - 2, b - 2}, {l + 1, b - 2}};
-    DrawPolyline(hdc, shadowPen, shadow, 3);
-    DrawPolyline(hdc, highlightPen, highlight, 3);
-    DrawPolyline(hdc, darkPen, dark, 3);
-    DrawPolyline(hdc, lightPen, light, 3);
+    // The two rings follow one pixel further in.
+    l += 1;
+    t += 1;
+    r -= 1;
+    b -= 1;
   }
+  const POINT shadow[] = {{l, b - 1}, {l, t}, {r - 1, t}};
+  const POINT highlight[] = {{r - 1, t}, {r - 1, b - 1}, {l, b - 1}};
+  const POINT dark[] = {{l + 1, b - 2}, {l + 1, t + 1}, {r - 2, t + 1}};
+  const POINT light[] = {{r - 2, t + 1}, {r - 2, b - 2}, {l + 1, b - 2}};
+  DrawPolyline(hdc, shadowPen, shadow, 3);
+  DrawPolyline(hdc, highlightPen, highlight, 3);
+  DrawPolyline(hdc, darkPen, dark, 3);
+  DrawPolyline(hdc, lightPen, light, 3);
   SelectObject(hdc, previousPen);
 }
 
