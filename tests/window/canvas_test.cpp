@@ -169,8 +169,7 @@ TEST_F(Canvas, UndoAndClearOnAnEmptyCanvasRemoveNothing) {
 TEST_F(Canvas, ButtonsClearAndUndoAndGiveTheFocusBack) {
   SetFocus(host.hwnd);
   for (int i = 0; i < 3; ++i) Stroke(10 * i, 5, 10 * i + 5, 20);
-  SendMessageW(canvas.hwnd, WM_COMMAND, MAKEWPARAM(1008, BN_CLICKED),
-               reinterpret_cast<LPARAM>(canvas.undoButton));
+  SendMessageW(canvas.undoButton, BM_CLICK, 0, 0);
   EXPECT_EQ(area->StrokeCount(), 2);
   SetFocus(canvas.clearButton);
   SendMessageW(canvas.hwnd, WM_COMMAND, MAKEWPARAM(1007, BN_CLICKED),
