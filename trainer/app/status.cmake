@@ -1,5 +1,5 @@
 # The status area. The score text is platform-neutral and also builds in the
-# native tree (tests/window includes this file there), the window only here.
+# native tree, the window only in the MinGW one.
 add_library(morvane_status_text STATIC ${CMAKE_CURRENT_LIST_DIR}/status_area_text.cpp)
 target_include_directories(morvane_status_text PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 
