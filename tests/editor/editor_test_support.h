@@ -2,6 +2,7 @@
 // few Hanzi, an in-memory byte source, and an item builder.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 

@@ -8,6 +8,7 @@
 
 #include "core/lesson_file.h"
 #include "cp936_codec.h"
+#include "editor_test_support.h"
 #include "file_lesson_storage.h"
 #include "lesson/lesson.h"
 #include "win32_test_support.h"
@@ -15,6 +16,7 @@
 namespace quillmark {
 namespace {
 
+using fakes::makeItem;
 using fakes::TempFolder;
 
 std::string cellBytes(const morvane::PtrArray& cells) {
@@ -27,22 +29,13 @@ std::string cellBytes(const morvane::PtrArray& cells) {
   return bytes;
 }
 
-EditorItem item(const std::wstring& hanzi, const std::wstring& reading,
-                const std::wstring& meaning) {
-  EditorItem result;
-  setField(result.hanzi, hanzi);
-  setField(result.reading, reading);
-  setField(result.meaning, meaning);
-  return result;
-}
-
 TEST(TrainerRoundTrip, TrainerReadsWhatTheEditorWrites) {
   const std::vector<EditorItem> items = {
-      item(L"\x4F60\x597D", L"ni3 hao3", L"hello"),
-      item(L"\x4E2D\x56FD", L"zhong1 guo2", L"China"),
-      item(L"", L"left out", L"no Hanzi"),
-      item(L"\x5B66\x4E60", L"xue2 xi2", L"to study/to learn"),
-      item(L"\x554A", L"a", L"ah")};
+      makeItem(L"\x4F60\x597D", L"ni3 hao3", L"hello"),
+      makeItem(L"\x4E2D\x56FD", L"zhong1 guo2", L"China"),
+      makeItem(L"", L"left out", L"no Hanzi"),
+      makeItem(L"\x5B66\x4E60", L"xue2 xi2", L"to study/to learn"),
+      makeItem(L"\x554A", L"a", L"ah")};
   Cp936Codec codec;
   WrittenLesson written = writeLessonFile(items, codec);
   ASSERT_TRUE(written.itemsWithLostCharacters.empty());
