@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -184,6 +185,30 @@ TEST(ItemReader, OverlongPartsAreCutAtTheirLimits) {
   EXPECT_EQ(items[0]->hanziMarks.size(), static_cast<size_t>(kMaxItemCells));
   EXPECT_EQ(meaning(*items[0]).size(), kMaxMeaningBytes);
   EXPECT_EQ(meaning(*items[1]), L"item 0");
+}
+
+TEST(ItemReader, HostileBytesKeepItemsConsistent) {
+  // Random bytes weighted towards the format's delimiters and escapes.
+  const char kSpecial[] = "[]/ \r\n\t\x1b$B(J\x0e\x0f\x8e\x8f\xb0\xa1";
+  std::mt19937 random(2024);
+  for (EncodingCode code : {EncodingCode::Gb, EncodingCode::Big5, EncodingCode::EucKr,
+                            EncodingCode::EucJp, EncodingCode::Iso2022Jp}) {
+    for (int round = 0; round < 300; ++round) {
+      std::string bytes;
+      size_t length = random() % 400;
+      for (size_t i = 0; i < length; ++i) {
+        bytes += (random() % 3 == 0) ? kSpecial[random() % (sizeof kSpecial - 1)]
+                                     : static_cast<char>(random() % 256);
+      }
+      for (const auto& item : readItems(bytes, code)) {
+        ASSERT_GT(item->hanzi.count, 0);
+        ASSERT_GT(item->reading.count, 0);
+        ASSERT_EQ(item->hanziMarks.size(), static_cast<size_t>(item->hanzi.count));
+        ASSERT_EQ(item->readingMarks.size(), static_cast<size_t>(item->reading.count));
+        ASSERT_TRUE(item->meaning);
+      }
+    }
+  }
 }
 
 }  // namespace
