@@ -3,12 +3,23 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <cstdio>
+#endif
+
 #include "inspect_commands.h"
 #include "lesson_inspector.h"
 
 namespace morvane {
 
 int inspectLesson(int argc, char** argv) {
+#ifdef _WIN32
+  // The same bytes as on other systems: LF line ends, not CR LF.
+  std::fflush(stdout);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   std::vector<std::string> args(argv, argv + argc);
   return runLessonInspector(args, std::cout, std::cerr);
 }
