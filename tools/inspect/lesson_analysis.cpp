@@ -42,8 +42,8 @@ class TracingReader : public TokenReader, public ReaderObserver {
     lineBreak_ = true;
     // A line end (LF, or CR LF) is dropped the same way; that is harmless.
     if (byte == 0x0A || (byte == 0x0D && length == 2)) return;
-    skips.push_back({offset, 0, describeByte(byte) + " drops the rest of its line (" +
-                                    std::to_string(length) + " bytes)"});
+    note(offset, describeByte(byte) + " drops the rest of its line (" + std::to_string(length) +
+                     " bytes)");
   }
 
   // Called before each item is read.
@@ -56,6 +56,15 @@ class TracingReader : public TokenReader, public ReaderObserver {
 
   int64_t position() const { return inner_.position(); }
 
+  // Keeps a note for the author, up to a limit; the rest are only counted.
+  void note(int64_t offset, std::string text) {
+    if (notes.size() < kListedWarnings) {
+      notes.push_back({offset, 0, std::move(text)});
+    } else {
+      ++unlistedNotes;
+    }
+  }
+
   // Findings about the item being read.
   int64_t itemStart = -1;
   uint8_t firstLead = 0;
@@ -65,7 +74,8 @@ class TracingReader : public TokenReader, public ReaderObserver {
   // Findings about the whole file.
   int64_t endOffset = -1;
   int endByte = -1;
-  std::vector<LessonNote> skips;
+  std::vector<LessonNote> notes;
+  int64_t unlistedNotes = 0;
 
  private:
   enum class Phase { BeforeHanzi, InHanzi, InReading, AfterBracket, InMeaning };
@@ -122,8 +132,7 @@ std::string quoted(const std::string& bytes) {
 
 // Notes on one valid item: a start in the middle of a line, and "]" not
 // followed by " /".
-void noteItemTraps(const TracingReader& trace, int32_t itemNumber, EncodingCode code,
-                   std::vector<LessonNote>& notes) {
+void noteItemTraps(TracingReader& trace, int32_t itemNumber, EncodingCode code) {
   if (itemNumber > 1 && !trace.lineBreakBeforeItem) {
     std::string text = "item " + std::to_string(itemNumber) +
                        " begins on the same line as item " + std::to_string(itemNumber - 1) +
@@ -133,7 +142,7 @@ void noteItemTraps(const TracingReader& trace, int32_t itemNumber, EncodingCode 
     if (code == EncodingCode::Gb && trace.firstLead == 0xA8) {
       text += "; code page 936 writes letters such as \xC3\xA9 or \xC3\xBC as two bytes";
     }
-    notes.push_back({trace.itemStart, 0, text});
+    trace.note(trace.itemStart, text);
   }
   if (trace.closeBracket >= 0 && trace.dropped.size() == 2 && trace.dropped != " /") {
     std::string text = "the two characters after \"]\" are always dropped; here they are " +
@@ -142,7 +151,7 @@ void noteItemTraps(const TracingReader& trace, int32_t itemNumber, EncodingCode 
       text += ", so the meaning of item " + std::to_string(itemNumber) + " loses its first letter " +
               quoted(trace.dropped.substr(1));
     }
-    notes.push_back({trace.closeBracket, 0, text});
+    trace.note(trace.closeBracket, text);
   }
 }
 
@@ -232,22 +241,18 @@ FileAnalysis analyseLessonFile(const std::wstring& path, const std::wstring& pro
       if (!item->valid) break;
       ++out.itemCount;
       starts.push_back(trace.itemStart);
-      noteItemTraps(trace, out.itemCount, out.code, notes);
+      noteItemTraps(trace, out.itemCount, out.code);
     }
     explainStop(trace, atLimit ? nullptr : item.get(), atLimit, out, stopOffset);
-    notes.insert(notes.end(), trace.skips.begin(), trace.skips.end());
     if (trace.endByte >= 0) {
       std::string text = describeByte(trace.endByte) + " ends the data here: the item it is in keeps what was read before it, and nothing after it is read";
       if (trace.endByte == 0x09) text += "; use spaces instead of TABs";
-      notes.push_back({trace.endOffset, 0, text});
+      trace.note(trace.endOffset, text);
     }
-
+    notes = std::move(trace.notes);
+    out.unlistedWarnings = trace.unlistedNotes;
     std::stable_sort(notes.begin(), notes.end(),
                      [](const LessonNote& a, const LessonNote& b) { return a.offset < b.offset; });
-    if (notes.size() > kListedWarnings) {
-      out.unlistedWarnings = static_cast<int64_t>(notes.size() - kListedWarnings);
-      notes.resize(kListedWarnings);
-    }
     std::vector<int64_t> offsets = starts;
     for (const LessonNote& note : notes) offsets.push_back(note.offset);
     offsets.push_back(stopOffset < 0 ? 0 : stopOffset);

@@ -207,7 +207,7 @@ void writeLessonJson(WeightedLesson& lesson, const std::vector<FileAnalysis>& fi
         << ", \"items\": " << (f < records.size() ? records[f].itemCount : 0)
         << ", \"progress\": \"" << progressWord(file.progress) << "\""
         << ", \"stopped\": " << jsonString(file.stop) << ", \"stopLine\": " << file.stopLine
-        << "}";
+        << ", \"unlistedWarnings\": " << file.unlistedWarnings << "}";
   }
   out << "],\n \"warnings\": [";
   bool any = false;

@@ -4,13 +4,9 @@
 namespace morvane {
 
 Token EucJpReader::nextToken() {
-  if (ended_) return Token{};
   uint8_t b;
-  if (!readByte(b)) return endData(-1);
-  if (b >= 0x0A && b <= 0x7E) {
-    doubleByte_ = 0;
-    return Token::single(b);
-  }
+  Token token;
+  if (startToken(b, token)) return token;
   if (b >= 0xA0) {
     uint8_t t;
     if (!readByte(t)) return endData(-1);

@@ -67,6 +67,10 @@ class FileTokenReader : public TokenReader {
 
  protected:
   bool readByte(uint8_t& byte) { return source_.next(byte); }
+  // The first step every single-state reader shares: none once the data has
+  // ended or at its end, LF and printable ASCII as single characters. True
+  // when `token` is the answer; otherwise `byte` is left for the encoding.
+  bool startToken(uint8_t& byte, Token& token);
   // Ends the data for good (single-state readers): this and every later
   // token is none. `byte` is the offending byte just read, or -1 at the end.
   Token endData(int byte);
