@@ -267,6 +267,12 @@ TEST(HbfCharFontOpening, MissingFontIsSilentMalformedFontIsReported) {
   HbfCharFont missing(dir.path("none.hbf"), reporter);
   EXPECT_EQ(missing.IsOpen(), 0);
   EXPECT_TRUE(reporter.messages.empty());
+  // Drawing with a font that never opened paints nothing rather than crashing.
+  Canvas canvas;
+  CharToken token{0xA1, 0xA1};
+  missing.DrawCharNatural(canvas.dc(), 0, 0, token);
+  EXPECT_EQ(missing.GetGlyph(token), nullptr);
+  EXPECT_EQ(canvas.count(kBackground), Canvas::kWidth * Canvas::kHeight);
   dir.write("bad.hbf", "HBF_START_FONT 1.1\n");
   HbfCharFont bad(dir.path("bad.hbf"), reporter);
   EXPECT_EQ(bad.IsOpen(), 0);

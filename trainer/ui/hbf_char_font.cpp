@@ -99,7 +99,7 @@ void HbfCharFont::DrawString(HDC hdc, int x, int y, int w, int h, const CharStri
 }
 
 const uint8_t* HbfCharFont::GetGlyph(const CharToken& token) {
-  if (token.first == 0) return nullptr;
+  if (token.first == 0 || !font) return nullptr;
   font->ReadGlyph(token.code(), glyph.get());
   return glyph.get();
 }
@@ -128,9 +128,10 @@ void HbfCharFont::DrawChar(HDC hdc, int x, int y, int w, int h, const CharToken&
     DrawTextW(hdc, &c, 1, &cell, DT_CENTER | DT_VCENTER);
     return;
   }
+  // A font that never opened has nothing to draw with.
+  if (!font || !dibBits) return;
   // A glyph that cannot be read keeps the previous one: HbfFont has said why.
   font->ReadGlyph(token.code(), glyph.get());
-  if (!dibBits) return;
   const int glyphRow = (glyphWidth + 7) / 8;
   const int dibRow = (glyphWidth + 31) / 32 * 4;
   for (int row = 0; row < glyphHeight; ++row) {
