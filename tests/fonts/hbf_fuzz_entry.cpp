@@ -1,3 +1,4 @@
+// The HBF reader's fuzz entry point (also libFuzzer's LLVMFuzzerTestOneInput).
 #include "hbf_fuzz_entry.h"
 
 #include <string>

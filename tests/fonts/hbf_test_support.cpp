@@ -1,3 +1,4 @@
+// Helpers shared by the font tests.
 #include "hbf_test_support.h"
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// iconv conversion of single two-byte codes to Unicode.
 #include "code_converter.h"
 
 #include <iconv.h>

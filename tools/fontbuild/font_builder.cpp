@@ -1,3 +1,4 @@
+// Writing an HBF description and its bitmap file from glyph sources.
 #include "font_builder.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// Which sources draw which font, opened once and shared between fonts.
 #include "font_sources.h"
 
 namespace morvane::fontbuild {

@@ -1,3 +1,4 @@
+// The code spaces and sources of the trainer's five fonts.
 #include "font_specs.h"
 
 namespace morvane::fontbuild {

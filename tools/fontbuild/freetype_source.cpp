@@ -1,3 +1,4 @@
+// Monochrome FreeType rendering of outline glyphs into square bitmaps.
 #include "freetype_source.h"
 
 #include <ft2build.h>

@@ -1,3 +1,4 @@
+// Square 1-bit glyphs: pixels, the placeholder box, scaling.
 #include "glyph_bitmap.h"
 
 namespace morvane::fontbuild {

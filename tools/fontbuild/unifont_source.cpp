@@ -1,3 +1,4 @@
+// Reading GNU Unifont .hex files (code:hex digits, one glyph a line).
 #include "unifont_source.h"
 
 #include <fstream>

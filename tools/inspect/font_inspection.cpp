@@ -1,3 +1,4 @@
+// The inspector's font report as text or JSON.
 #include "font_inspection.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// Fitting arithmetic: single precision, truncation toward zero, as drawn.
 #include "ui/fitting.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Line reading of HBF descriptions: byte by byte, CR or LF ends a line.
 #include "ui/hbf_line_reader.h"
 
 #include <cstdint>

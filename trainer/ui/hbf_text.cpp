@@ -1,3 +1,4 @@
+// Keyword, property and field scanning of HBF description lines.
 #include "ui/hbf_text.h"
 
 namespace morvane {
