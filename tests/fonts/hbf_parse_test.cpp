@@ -149,6 +149,10 @@ TEST_F(HbfParseTest, SecondByteBlockRejectsLinesThatDoNotScan) {
   // A reversed range would make every glyph index meaningless.
   EXPECT_EQ(failure(hbfFont({kRange}, head + "HBF_BYTE_2_RANGE 0xFE-0xA1\n" + tail)),
             L"HBF_BYTE_2_RANGE expected");
+  // More ranges than there are byte values can only repeat them.
+  std::string many;
+  for (int i = 0; i < 257; ++i) many += "HBF_BYTE_2_RANGE 0x40-0x41\n";
+  EXPECT_EQ(failure(hbfFont({kRange}, head + many + tail)), L"HBF_BYTE_2_RANGE expected");
   // Without the end line the file runs out.
   EXPECT_EQ(failure(hbfHeader() + head + "HBF_BYTE_2_RANGE 0xA1-0xFE\n"),
             L"unexpected end of file");

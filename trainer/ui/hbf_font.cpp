@@ -89,7 +89,7 @@ class HbfParser {
   void addProperty() {
     HbfProperty p;
     parseProperty(line_, p.name, p.value);
-    font_.properties.insert(font_.properties.begin(), std::move(p));
+    font_.properties.push_front(std::move(p));
   }
 
   bool propertiesUntil(const wchar_t* endKeyword) {
@@ -130,7 +130,9 @@ class HbfParser {
       }
       HbfByte2Range range{static_cast<uint8_t>(first), static_cast<uint8_t>(last)};
       // A reversed range would make the count of second bytes meaningless.
-      if (range.last < range.first) return fail(L"HBF_BYTE_2_RANGE expected");
+      if (range.last < range.first || font_.byte2Ranges.size() == HbfFont::kMaxByte2Ranges) {
+        return fail(L"HBF_BYTE_2_RANGE expected");
+      }
       auto& ranges = font_.byte2Ranges;
       auto at = ranges.begin();
       while (at != ranges.end() && at->first < range.first) ++at;

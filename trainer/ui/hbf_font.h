@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,6 +55,9 @@ class HbfFont {
  public:
   // Largest glyph side accepted; anything bigger is a damaged description.
   static constexpr int kMaxGlyphSide = 1024;
+  // Most second-byte ranges a font may declare: more than there are byte
+  // values can only repeat them.
+  static constexpr size_t kMaxByte2Ranges = 256;
   // Glyph index of a second byte outside every range.
   static constexpr uint32_t kNoPosition = 0xFFFF;
 
@@ -90,7 +94,7 @@ class HbfFont {
   std::wstring fileName;
   std::unique_ptr<uint8_t[]> glyphBuffer;
   uint32_t byte2Count = 0;
-  std::vector<HbfProperty> properties;       // most recently read first
+  std::deque<HbfProperty> properties;        // most recently read first
   std::vector<HbfByte2Range> byte2Ranges;    // sorted by first
   std::vector<HbfCodeRange> codeRanges;      // sorted by first, disjoint
   std::vector<std::unique_ptr<HbfBitmapFile>> bitmapFiles;  // in opening order
