@@ -15,9 +15,9 @@ namespace {
 
 using namespace morvane::fontbuild;
 
-FontSpec specNamed(const std::string& name) {
-  for (const FontSpec& spec : trainerFonts()) {
-    if (spec.fileName == name) return spec;
+FontRecipe recipeNamed(const std::string& name) {
+  for (const FontRecipe& recipe : trainerFonts()) {
+    if (recipe.fileName == name) return recipe;
   }
   ADD_FAILURE() << name;
   return {};
@@ -59,27 +59,27 @@ class FontBuildTest : public ::testing::Test {
   // Builds the named font with its first bytes narrowed to lead, then reads
   // the glyph of code back as rows ('#' ink), through HbfFont as the trainer would.
   std::vector<std::string> builtGlyph(const std::string& name, uint8_t lead, uint16_t code) {
-    FontSpec spec = specNamed(name);
-    spec.leads = {lead, lead};
+    FontRecipe recipe = recipeNamed(name);
+    recipe.leads = {lead, lead};
     GlyphSource* primary = nullptr;
     GlyphSource* fallback = nullptr;
     std::string note, error;
     BuildCounts counts;
-    EXPECT_TRUE(sources.sourcesFor(spec, primary, fallback, note, error)) << error;
+    EXPECT_TRUE(sources.sourcesFor(recipe, primary, fallback, note, error)) << error;
     if (!primary) return {};
-    EXPECT_TRUE(buildFont(spec, *primary, fallback, dir.root().string(), note, counts, error))
+    EXPECT_TRUE(buildFont(recipe, *primary, fallback, dir.root().string(), note, counts, error))
         << error;
     FontPtr font(HbfFont::Open(dir.path(name), reporter));
     EXPECT_NE(font, nullptr);
     if (!font) return {};
-    EXPECT_EQ(font->bitmapBox.width, spec.pixels);
+    EXPECT_EQ(font->bitmapBox.width, recipe.pixels);
     std::vector<uint8_t> glyph(font->GlyphBytes());
     EXPECT_NE(font->GetBitmap(code, glyph.data()), nullptr);
     std::vector<std::string> rows;
-    const int stride = (spec.pixels + 7) / 8;
-    for (int y = 0; y < spec.pixels; ++y) {
+    const int stride = (recipe.pixels + 7) / 8;
+    for (int y = 0; y < recipe.pixels; ++y) {
       std::string row;
-      for (int x = 0; x < spec.pixels; ++x) {
+      for (int x = 0; x < recipe.pixels; ++x) {
         row += (glyph[y * stride + x / 8] >> (7 - x % 8) & 1) ? '.' : '#';
       }
       rows.push_back(row);
@@ -137,7 +137,7 @@ TEST_F(FontBuildTest, HangulMissingFromUmingComesFromUnifontInA24PixelFont) {
   GlyphSource* primary = nullptr;
   GlyphSource* fallback = nullptr;
   std::string note, error;
-  ASSERT_TRUE(sources.sourcesFor(specNamed("dxi24.hbf"), primary, fallback, note, error));
+  ASSERT_TRUE(sources.sourcesFor(recipeNamed("dxi24.hbf"), primary, fallback, note, error));
   GlyphBitmap glyph(24);
   EXPECT_FALSE(primary->draw(0xAC00, glyph));
   ASSERT_NE(fallback, nullptr);
@@ -145,7 +145,7 @@ TEST_F(FontBuildTest, HangulMissingFromUmingComesFromUnifontInA24PixelFont) {
   EXPECT_FALSE(glyph.empty());
 }
 
-TEST(FontSpecs, EveryCodeALessonReaderDeliversIsCovered) {
+TEST(FontRecipes, EveryCodeALessonReaderDeliversIsCovered) {
   struct Expected {
     const char* name;
     const char* range;
@@ -160,12 +160,12 @@ TEST(FontSpecs, EveryCodeALessonReaderDeliversIsCovered) {
   };
   ASSERT_EQ(trainerFonts().size(), 5u);
   for (const Expected& e : fonts) {
-    std::string text = hbfDescription(specNamed(e.name), "note");
+    std::string text = hbfDescription(recipeNamed(e.name), "note");
     EXPECT_NE(text.find(std::string(e.range) + "\n"), std::string::npos) << e.name;
     EXPECT_NE(text.find(std::string("HBF_BYTE_2_RANGE ") + e.byte2 + "\n"), std::string::npos)
         << e.name;
   }
-  EXPECT_NE(hbfDescription(specNamed("dxib5p.hbf"), "").find("HBF_BYTE_2_RANGE 0x40-0x7E\n"),
+  EXPECT_NE(hbfDescription(recipeNamed("dxib5p.hbf"), "").find("HBF_BYTE_2_RANGE 0x40-0x7E\n"),
             std::string::npos);
 }
 

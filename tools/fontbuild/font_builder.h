@@ -4,7 +4,7 @@
 #include <string>
 
 #include "code_converter.h"
-#include "font_specs.h"
+#include "font_recipes.h"
 #include "glyph_source.h"
 
 namespace morvane::fontbuild {
@@ -17,12 +17,12 @@ struct BuildCounts {
 };
 
 // The description text of a font whose bitmap file holds every code of the
-// spec's code space, in glyph-index order from offset 0.
-std::string hbfDescription(const FontSpec& spec, const std::string& sourceNote);
+// recipe's code space, in glyph-index order from offset 0.
+std::string hbfDescription(const FontRecipe& recipe, const std::string& sourceNote);
 
-// Draws every code of the spec into outDir/spec.bitmapName and writes
-// outDir/spec.fileName. fallback may be none. False with error set on failure.
-bool buildFont(const FontSpec& spec, GlyphSource& primary, GlyphSource* fallback,
+// Draws every code of the recipe into outDir/recipe.bitmapName and writes
+// outDir/recipe.fileName. fallback may be none. False with error set on failure.
+bool buildFont(const FontRecipe& recipe, GlyphSource& primary, GlyphSource* fallback,
                const std::string& outDir, const std::string& sourceNote, BuildCounts& counts,
                std::string& error);
 

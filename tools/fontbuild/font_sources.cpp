@@ -35,18 +35,18 @@ FreeTypeSource* FontSources::uming(bool traditional, int pixels, std::string& er
   return slot.get();
 }
 
-bool FontSources::sourcesFor(const FontSpec& spec, GlyphSource*& primary, GlyphSource*& fallback,
+bool FontSources::sourcesFor(const FontRecipe& recipe, GlyphSource*& primary, GlyphSource*& fallback,
                              std::string& note, std::string& error) {
   fallback = nullptr;
-  switch (spec.source) {
+  switch (recipe.source) {
     case Source::Unifont:
     case Source::UnifontJapanese:
-      primary = unifont(spec.source == Source::UnifontJapanese, error);
+      primary = unifont(recipe.source == Source::UnifontJapanese, error);
       note = "Glyphs from GNU Unifont (GPL-2+); see unifont-copyright.txt";
       return primary != nullptr;
     case Source::UmingSimplified:
     case Source::UmingTraditional:
-      primary = uming(spec.source == Source::UmingTraditional, spec.pixels, error);
+      primary = uming(recipe.source == Source::UmingTraditional, recipe.pixels, error);
       // Characters UMing lacks (Hangul, some symbols) come from Unifont, enlarged.
       fallback = primary ? unifont(false, error) : nullptr;
       note = "Glyphs from AR PL UMing (Arphic Public License) and GNU Unifont; see "

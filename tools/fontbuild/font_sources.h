@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "font_specs.h"
+#include "font_recipes.h"
 #include "freetype_source.h"
 #include "unifont_source.h"
 
@@ -22,7 +22,7 @@ class FontSources {
 
   // The main and fallback sources of a font (fallback may be none), and a
   // note naming them for the description; false with error set.
-  bool sourcesFor(const FontSpec& spec, GlyphSource*& primary, GlyphSource*& fallback,
+  bool sourcesFor(const FontRecipe& recipe, GlyphSource*& primary, GlyphSource*& fallback,
                   std::string& note, std::string& error);
 
  private:

@@ -76,19 +76,19 @@ int main(int argc, char** argv) {
 
   FontSources sources(paths);
   int built = 0;
-  for (const FontSpec& spec : trainerFonts()) {
-    if (!only.empty() && std::find(only.begin(), only.end(), spec.fileName) == only.end()) continue;
+  for (const FontRecipe& recipe : trainerFonts()) {
+    if (!only.empty() && std::find(only.begin(), only.end(), recipe.fileName) == only.end()) continue;
     GlyphSource* primary = nullptr;
     GlyphSource* fallback = nullptr;
     std::string note, error;
     BuildCounts counts;
-    if (!sources.sourcesFor(spec, primary, fallback, note, error) ||
-        !buildFont(spec, *primary, fallback, outDir, note, counts, error)) {
-      std::fprintf(stderr, "morvane-fontbuild: %s: %s\n", spec.fileName.c_str(), error.c_str());
+    if (!sources.sourcesFor(recipe, primary, fallback, note, error) ||
+        !buildFont(recipe, *primary, fallback, outDir, note, counts, error)) {
+      std::fprintf(stderr, "morvane-fontbuild: %s: %s\n", recipe.fileName.c_str(), error.c_str());
       return 1;
     }
     std::printf("%-13s %5d codes: %5d drawn, %4d from the fallback, %5d placeholder boxes\n",
-                spec.fileName.c_str(), counts.glyphs, counts.fromPrimary, counts.fromFallback,
+                recipe.fileName.c_str(), counts.glyphs, counts.fromPrimary, counts.fromFallback,
                 counts.placeholders);
     ++built;
   }

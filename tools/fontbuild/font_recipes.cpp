@@ -1,12 +1,12 @@
 // The code spaces and sources of the trainer's five fonts.
-#include "font_specs.h"
+#include "font_recipes.h"
 
 namespace morvane::fontbuild {
 
 // Every code a lesson reader can hand over is covered, not only the codes the
 // standard assigns: an uncovered code would cost the user a message box each
 // time it is drawn, where a placeholder box is quietly visible.
-std::vector<FontSpec> trainerFonts() {
+std::vector<FontRecipe> trainerFonts() {
   const ByteRange gb{0xA0, 0xFF};         // GB reader: both bytes 0xA0-0xFF
   const ByteRange jis{0x20, 0x7F};        // EUC-JP reader: row and cell folded to 0x20-0x7F
   const ByteRange ks{0xA1, 0xFE};

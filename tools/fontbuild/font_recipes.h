@@ -15,7 +15,7 @@ struct ByteRange {
   uint8_t last;
 };
 
-struct FontSpec {
+struct FontRecipe {
   std::string fileName;     // the description, as the trainer looks for it
   std::string bitmapName;   // its bitmap file, named relative to it
   std::string codeScheme;   // HBF_CODE_SCHEME
@@ -28,6 +28,6 @@ struct FontSpec {
 };
 
 // dxi24, kanji24, jis16, dxib5p and uwksc-16, in that order.
-std::vector<FontSpec> trainerFonts();
+std::vector<FontRecipe> trainerFonts();
 
 }  // namespace morvane::fontbuild
