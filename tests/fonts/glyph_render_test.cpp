@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <cstring>
+
 #include "hbf_test_support.h"
 #include "lesson/char_token.h"
 #include "ui/hbf_char_font.h"
@@ -259,6 +262,35 @@ TEST_F(GlyphRenderTest, HitTestIncludesCellEdgesButNotGaps) {
   EXPECT_EQ(b.left, 4 + 34);
   EXPECT_EQ(font->HitTest(37, 20, 0, 0, 8 + 104, 38, 3, kAlignLeft), -1);
   EXPECT_EQ(font->HitTest(10, 10, 0, 0, 100, 22, 0, kAlignLeft), -1);
+}
+
+// The slot of a virtual function in the Itanium C++ ABI (GCC, MinGW): a
+// pointer to a virtual member holds 1 + its byte offset in the table.
+template <typename F>
+ptrdiff_t slotOf(F member) {
+  ptrdiff_t raw[2];
+  static_assert(sizeof(member) == sizeof(raw), "Itanium member pointers");
+  std::memcpy(raw, &member, sizeof raw);
+  return (raw[0] - 1) / static_cast<ptrdiff_t>(sizeof(void*));
+}
+
+TEST(CharFontSlots, VirtualOperationsKeepTheirOrder) {
+  // Slots 0 and 1 are the two destructor entries.
+  EXPECT_EQ(slotOf(&CharFont::DrawString), 2);
+  EXPECT_EQ(slotOf(&CharFont::TextWidth), 3);
+  EXPECT_EQ(slotOf(&CharFont::Reserved1), 4);
+  EXPECT_EQ(slotOf(&CharFont::IsOpen), 5);
+  EXPECT_EQ(slotOf(&CharFont::Reserved2), 6);
+  EXPECT_EQ(slotOf(&CharFont::Reserved3), 7);
+  EXPECT_EQ(slotOf(&CharFont::GetGlyph), 8);
+  EXPECT_EQ(slotOf(&CharFont::DrawStringScrolled), 9);
+  EXPECT_EQ(slotOf(&CharFont::DrawStringNatural), 10);
+  EXPECT_EQ(slotOf(&CharFont::DrawChar), 11);
+  EXPECT_EQ(slotOf(&CharFont::DrawCharNatural), 12);
+  EXPECT_EQ(slotOf(&CharFont::CharHeight), 13);
+  EXPECT_EQ(slotOf(&CharFont::CharWidth), 14);
+  EXPECT_EQ(slotOf(&CharFont::DrawStringWithMarks), 15);
+  EXPECT_EQ(slotOf(&CharFont::DrawStringNaturalScrolled), 16);
 }
 
 TEST(HbfCharFontOpening, MissingFontIsSilentMalformedFontIsReported) {

@@ -132,11 +132,20 @@ TEST_F(HbfGlyphTest, BitmapFileLengthIsCheckedAgainstTheWholeRange) {
   EXPECT_EQ(reporter.only(), L"bitmap file '" + name + L"' is shorter than offset 0x0010");
 }
 
-TEST_F(HbfGlyphTest, ShortFileMessageNamesTheLastCompleteGlyphAcrossARowEnd) {
+TEST_F(HbfGlyphTest, ShortFileMessageNamesTheCodeBelowTheFirstMissingGlyph) {
+  // Two whole glyphs (B0FD, B0FE): the first missing one is B1A1, so B1A0.
   dir.write("g.bin", glyphData(2, 32) + "tail");
   EXPECT_EQ(open(hbfFont({"HBF_CODE_RANGE 0xB0FD-0xB1A2 g.bin 0"}, kByte2)), nullptr);
   EXPECT_EQ(reporter.only(), L"bitmap file '" + dir.path("g.bin") +
-                                 L"' is too short - code range appears to be 0xb0fd-0xb0fe");
+                                 L"' is too short - code range appears to be 0xb0fd-0xb1a0");
+  // Across the gap between two second-byte ranges: A17E whole, A1A1 missing.
+  reporter.messages.clear();
+  const std::string big5 =
+      "HBF_START_BYTE_2_RANGES 2\nHBF_BYTE_2_RANGE 0x40-0x7E\nHBF_BYTE_2_RANGE 0xA1-0xFE\n"
+      "HBF_END_BYTE_2_RANGES\n";
+  EXPECT_EQ(open(hbfFont({"HBF_CODE_RANGE 0xA17D-0xA1A2 g.bin 0"}, big5)), nullptr);
+  EXPECT_EQ(reporter.only(), L"bitmap file '" + dir.path("g.bin") +
+                                 L"' is too short - code range appears to be 0xa17d-0xa1a0");
 }
 
 TEST_F(HbfGlyphTest, AbsoluteNamesShareAHandleRelativeNamesGetOneEach) {

@@ -218,10 +218,12 @@ class HbfParser {
       return fail(L"bitmap file '" + name + L"' too short: no room for any bitmaps at offset " +
                   hexNumber(range.offset));
     }
+    // The code one below the first glyph that is missing: at a row end or a
+    // gap in the second bytes that is not itself a valid code.
     uint64_t whole = (size - range.offset) / glyph;
-    uint32_t lastWhole = font_.CodeOfIndex(static_cast<uint32_t>(range.baseIndex + whole - 1));
+    uint32_t firstMissing = font_.CodeOfIndex(static_cast<uint32_t>(range.baseIndex + whole));
     return fail(L"bitmap file '" + name + L"' is too short - code range appears to be " +
-                hexNumber(range.first) + L"-" + hexNumber(lastWhole));
+                hexNumber(range.first) + L"-" + hexNumber(firstMissing - 1));
   }
 
   HbfFont& font_;
