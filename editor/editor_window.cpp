@@ -93,7 +93,8 @@ void EditorWindow::onCancel() {
 
 bool EditorWindow::onSysCommand(WPARAM command) {
   if ((command & 0xFFF0) != IDM_ABOUTBOX) return false;
-  editor_.about();
+  // Unlike Help > About..., the system-menu entry leaves the edit boxes alone.
+  showAbout();
   return true;
 }
 

@@ -10,7 +10,7 @@ const wchar_t kTitle[] = L"Lesson Editor Message";
 }
 
 bool MessagePrompt::askYesNo(const std::wstring& question) {
-  return MessageBoxW(GetActiveWindow(), question.c_str(), kTitle, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return MessageBoxW(GetActiveWindow(), question.c_str(), kTitle, MB_YESNO) == IDYES;
 }
 
 void MessagePrompt::tell(const std::wstring& message) {

@@ -47,17 +47,24 @@ void LessonEditorDialog::start() {
 }
 
 bool LessonEditorDialog::storeCurrentItem() {
-  std::wstring hanzi = controls_.hanziText();
-  if (hanzi.empty()) return false;
-  setListLine(currentIndex_, hanzi);
-  EditorItem& item = items_[currentIndex_];
-  setField(item.hanzi, hanzi);
-  setField(item.reading, controls_.readingText());
-  setField(item.meaning, controls_.meaningText());
+  if (!copyEditBoxes()) return false;
   if (!checkItem(currentIndex_) && prompt_.askYesNo(kFixItemQuestion)) {
     fixItem(currentIndex_);
     modified_ = true;
   }
+  return true;
+}
+
+bool LessonEditorDialog::copyEditBoxes() {
+  std::wstring hanzi = controls_.hanziText();
+  if (hanzi.empty()) return false;
+  setListLine(currentIndex_, hanzi);
+  // Replacing the line drops the list's selection, which must stay on the current item.
+  controls_.selectListLine(currentIndex_);
+  EditorItem& item = items_[currentIndex_];
+  setField(item.hanzi, hanzi);
+  setField(item.reading, controls_.readingText());
+  setField(item.meaning, controls_.meaningText());
   return true;
 }
 
@@ -147,7 +154,8 @@ void LessonEditorDialog::selectItem() {
 
 void LessonEditorDialog::insertItem() {
   // What was typed into the current item would be lost once another is shown.
-  storeCurrentItem();
+  // Kept without the fix question, which Insert never asked; Save still offers it.
+  copyEditBoxes();
   insertEmptyItem();
   modified_ = true;
   controls_.focusHanzi();
@@ -226,20 +234,18 @@ void LessonEditorDialog::reportLoad(const LoadedLesson& lesson) {
 
 void LessonEditorDialog::save() { saveLesson(); }
 
-void LessonEditorDialog::saveAs() {
-  storeCurrentItem();
-  saveLessonAs();
-}
+void LessonEditorDialog::saveAs() { saveLessonAs(); }
 
 LessonEditorDialog::SaveResult LessonEditorDialog::saveLesson() {
   storeCurrentItem();
-  // Stored once only, or a failing item would be offered for fixing twice.
+  // Save As stores the edit boxes again, so a failing item is offered for fixing twice.
   if (currentFile_.empty()) return saveLessonAs();
   offerToFixAll();
   return writeTo(currentFile_);
 }
 
 LessonEditorDialog::SaveResult LessonEditorDialog::saveLessonAs() {
+  storeCurrentItem();
   offerToFixAll();
   std::wstring path;
   if (!chooser_.chooseFileToSave(path)) return SaveResult::Cancelled;

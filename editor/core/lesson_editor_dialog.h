@@ -62,12 +62,14 @@ class LessonEditorDialog {
  private:
   enum class SaveResult { Saved, Cancelled, Failed };
 
+  // The first half of storeCurrentItem: the edit boxes into the current item
+  // and its list line, without the fix question. False if the Hanzi box is empty.
+  bool copyEditBoxes();
   void showItemKeepingModified(int index);
   void setListLine(int index, const std::wstring& text);
   // Offers "Save changes?"; false if the user said Yes and writing failed.
   bool offerToSave();
   SaveResult saveLesson();
-  // Save As once the edit boxes are stored.
   SaveResult saveLessonAs();
   void offerToFixAll();
   SaveResult writeTo(const std::wstring& path);

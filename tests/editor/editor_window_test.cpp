@@ -250,6 +250,17 @@ TEST_F(EditorWindowTest, UnwritableFileIsReportedAndTheDialogStaysOpen) {
   EXPECT_EQ(prompt.notices.size(), 2u);
 }
 
+TEST_F(EditorWindowTest, StoringTheItemKeepsItsLineSelected) {
+  typeItem(kNiHao, L"ni3 hao3", L"hello");
+  click(IDC_NEXT);
+  typeItem(L"\x4E2D", L"zhong1", L"middle");
+  chooser.paths = {folder.path(L"keep.gb")};
+  command(ID_FILE_SAVE);
+  EXPECT_EQ(listLine(1), L"\x4E2D");
+  EXPECT_EQ(listSelection(), 1);
+  EXPECT_EQ(editor().currentIndex(), 1);
+}
+
 TEST_F(EditorWindowTest, ExitClosesTheDialogWithoutQuestionsWhenNothingChanged) {
   HWND handle = dialog();
   command(ID_FILE_EXIT);
@@ -271,6 +282,16 @@ TEST_F(EditorWindowTest, AboutBoxShowsItsTitleAndText) {
     EXPECT_TRUE(contains(texts, L"MorvaneCHS Lesson Editor Version 1.0"));
     EXPECT_TRUE(contains(texts, L"OK"));
   }
+}
+
+TEST_F(EditorWindowTest, SystemMenuAboutLeavesTheEditBoxesUnstored) {
+  typeItem(L"abc", L"a", L"b");
+  std::thread answer = answerDialog(L"About MorvaneCHS Lesson Creator", IDOK);
+  SendMessageW(dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+  answer.join();
+  EXPECT_TRUE(prompt.questions.empty());
+  EXPECT_EQ(fieldText(editor().items()[0].hanzi), L"");
+  EXPECT_EQ(listLine(0), L"");
 }
 
 TEST(EditorWindowMessages, CloseAsksSaveChangesInAMessageBox) {

@@ -215,6 +215,25 @@ TEST_F(LessonEditorTest, InsertKeepsWhatWasTypedIntoTheCurrentItem) {
   EXPECT_TRUE(editor.modified());
 }
 
+TEST_F(LessonEditorTest, InsertKeepsAFailingItemWithoutAsking) {
+  controls.type(L"abc", L"a", L"b");
+  editor.insertItem();
+  EXPECT_TRUE(prompt.questions.empty());
+  EXPECT_EQ(hanziAt(1), L"abc");
+  EXPECT_EQ(controls.lines, (std::vector<std::wstring>{L"", L"abc"}));
+}
+
+TEST_F(LessonEditorTest, StoringKeepsTheCurrentLineSelected) {
+  enterTwoItems();
+  controls.type(kZhong, L"zhong1", L"centre");
+  editor.about();
+  EXPECT_EQ(controls.selection, 1);
+  storage.files[L"C:\\s.gb"];
+  chooser.paths = {L"C:\\s.gb"};
+  editor.save();
+  EXPECT_EQ(controls.selection, 1);
+}
+
 TEST_F(LessonEditorTest, DeleteRemovesAnItemBeforeTheLast) {
   enterTwoItems();
   editor.previous();
@@ -273,10 +292,14 @@ TEST_F(LessonEditorTest, SaveAsCancelledKeepsAcceptedFixesAndModified) {
 
 TEST_F(LessonEditorTest, ItemsThatFailTheCheckAreWrittenWhenTheUserDeclines) {
   controls.type(kZhong, L"zhong1", L"middle/");
-  prompt.answers = {false, false};
+  prompt.answers = {false, false, false};
   chooser.paths = {L"C:\\m.gb"};
   editor.save();
-  EXPECT_EQ(prompt.questions.size(), 2u);
+  // Save stores the item, then Save As stores it again before checking the lesson.
+  EXPECT_EQ(prompt.questions,
+            (std::vector<std::wstring>{L"Lesson item possibly contains errors. Fix?",
+                                       L"Lesson item possibly contains errors. Fix?",
+                                       L"Fix errors?"}));
   EXPECT_EQ(storage.files[L"C:\\m.gb"], "\xD6\xD0 [zhong1] /middle//\r\n");
 }
 
