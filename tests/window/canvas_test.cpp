@@ -227,10 +227,22 @@ TEST_F(Canvas, TheCaptionIsCentredBetweenItsMarginsAndWraps) {
   EXPECT_EQ(pixels.CountNot(kWhite, 2, 2, 198, 15), 0);
 
   canvas.SetText(nullptr);
-  EXPECT_EQ(area->Caption(), nullptr);
+  EXPECT_EQ(area->caption, nullptr);
   PixelCanvas cleared(200, 124, kWhite);
   PaintInto(cleared);
   EXPECT_EQ(cleared.CountNot(kWhite, 2, 2, 198, 122), 0);
+}
+
+TEST_F(Canvas, TheCaptionIsACopyOfTheText) {
+  wchar_t text[] = L"first";
+  canvas.SetText(text);
+  text[0] = L'X';
+  EXPECT_STREQ(area->caption, L"first");
+  area->SetText(area->caption);
+  EXPECT_STREQ(area->caption, L"first");
+  canvas.SetText(L"");
+  ASSERT_NE(area->caption, nullptr);
+  EXPECT_STREQ(area->caption, L"");
 }
 
 TEST_F(Canvas, LiveSegmentsUseTheChosenPenInsideTheFrame) {

@@ -38,7 +38,9 @@ TEST(StrokeListenerList, UnsubscribeRemovesTheFirstMatchAndKeepsTheOrder) {
   list.Subscribe(&a);
   list.Unsubscribe(&stranger);
   list.Unsubscribe(&a);
-  ASSERT_EQ(list.Count(), 3);
+  ASSERT_EQ(list.count, 3);
+  EXPECT_EQ(list.capacity, 64);
+  EXPECT_EQ(list.growBy, 64);
   list.RaiseStrokePoint(0, 1, 1);
   EXPECT_EQ(log, (Log{"b:point:1,1", "c:point:1,1", "a:point:1,1"}));
 }

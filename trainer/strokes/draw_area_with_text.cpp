@@ -1,11 +1,15 @@
 // Caption painting over the strokes.
 #include "strokes/draw_area_with_text.h"
 
+#include <cwchar>
+
 namespace morvane {
 
 DrawAreaWithText::DrawAreaWithText(int x, int y, int width, int height, HWND parentWindow,
                                    HINSTANCE moduleInstance)
     : DrawArea(x, y, width, height, parentWindow, moduleInstance) {}
+
+DrawAreaWithText::~DrawAreaWithText() { delete[] caption; }
 
 void DrawAreaWithText::OnPaint(HDC paintDc) {
   RECT textRect = bounds;
@@ -13,16 +17,21 @@ void DrawAreaWithText::OnPaint(HDC paintDc) {
   textRect.top += 15;
   textRect.right -= 20;
   DrawArea::OnPaint(paintDc);
-  if (!hasCaption_) return;
+  if (!caption) return;
   COLORREF previousColor = SetTextColor(paintDc, RGB(0, 0, 0));
-  DrawTextW(paintDc, caption_.c_str(), static_cast<int>(caption_.size()), &textRect,
-            DT_CENTER | DT_WORDBREAK);
+  DrawTextW(paintDc, caption, -1, &textRect, DT_CENTER | DT_WORDBREAK);
   SetTextColor(paintDc, previousColor);
 }
 
 void DrawAreaWithText::SetText(const wchar_t* text) {
-  hasCaption_ = text != nullptr;
-  caption_ = text ? text : L"";
+  wchar_t* copy = nullptr;
+  if (text) {
+    const size_t length = std::wcslen(text);
+    copy = new wchar_t[length + 1];
+    std::wmemcpy(copy, text, length + 1);
+  }
+  delete[] caption;
+  caption = copy;
 }
 
 }  // namespace morvane

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "strokes/draw_area.h"
 
 namespace morvane {
@@ -15,6 +13,7 @@ class DrawAreaWithText : public DrawArea {
   // Creates the drawing area (class "DrawArea") without a caption.
   DrawAreaWithText(int x, int y, int width, int height, HWND parentWindow,
                    HINSTANCE moduleInstance);
+  ~DrawAreaWithText() override;
 
   // Paints the drawing area, then the caption in black, centred and wrapped
   // into lines, inset 20 pixels left and right and 15 from the top.
@@ -24,11 +23,10 @@ class DrawAreaWithText : public DrawArea {
   // the next paint.
   void SetText(const wchar_t* text);
   // The caption, or none.
-  const wchar_t* Caption() const { return hasCaption_ ? caption_.c_str() : nullptr; }
+  const wchar_t* Caption() const { return caption; }
 
- private:
-  bool hasCaption_ = false;
-  std::wstring caption_;
+  // Owned copy of the caption text, or none.
+  wchar_t* caption = nullptr;
 };
 
 }  // namespace morvane

@@ -3,12 +3,12 @@
 
 namespace morvane {
 
-void StrokeListenerList::Subscribe(StrokeListener* listener) { listeners.Append(listener); }
+void StrokeListenerList::Subscribe(StrokeListener* listener) { Append(listener); }
 
 void StrokeListenerList::Unsubscribe(StrokeListener* listener) {
-  for (int32_t i = 0; i < listeners.Count(); ++i) {
-    if (listeners.At(i) == listener) {
-      listeners.RemoveAt(i);
+  for (int32_t i = 0; i < count; ++i) {
+    if (items[i] == listener) {
+      RemoveAt(i);
       return;
     }
   }
@@ -28,10 +28,10 @@ void StrokeListenerList::RaiseStrokeExtra(uint32_t keys, int32_t x, int32_t y) {
 
 void StrokeListenerList::Raise(Event event, uint32_t keys, int32_t x, int32_t y) {
   // Bounds are read again each time round: a handler may change the list.
-  for (int32_t i = 0; i < listeners.Count(); ++i) {
+  for (int32_t i = 0; i < count; ++i) {
     StrokeListener* listener = At(i);
     (listener->*event)(this, keys, x, y);
-    if (i < listeners.Count() && At(i) != listener) --i;
+    if (i < count && At(i) != listener) --i;
   }
 }
 

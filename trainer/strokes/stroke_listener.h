@@ -25,9 +25,10 @@ class StrokeListener {
 };
 
 // Listeners in subscription order (capacity and growth 64); never owns them.
-class StrokeListenerList {
+// The array fields are its own, as for the other lists of the canvas.
+class StrokeListenerList : public PtrArray {
  public:
-  StrokeListenerList() : listeners(64) {}
+  StrokeListenerList() : PtrArray(64) {}
   StrokeListenerList(const StrokeListenerList&) = delete;
   StrokeListenerList& operator=(const StrokeListenerList&) = delete;
 
@@ -44,14 +45,11 @@ class StrokeListenerList {
   void RaiseStrokeEnd(uint32_t keys, int32_t x, int32_t y);
   void RaiseStrokeExtra(uint32_t keys, int32_t x, int32_t y);
 
-  int32_t Count() const { return listeners.Count(); }
-  StrokeListener* At(int32_t index) const { return static_cast<StrokeListener*>(listeners.At(index)); }
+  StrokeListener* At(int32_t index) const { return static_cast<StrokeListener*>(items[index]); }
 
  private:
   using Event = void (StrokeListener::*)(StrokeListenerList*, uint32_t, int32_t, int32_t);
   void Raise(Event event, uint32_t keys, int32_t x, int32_t y);
-
-  PtrArray listeners;
 };
 
 }  // namespace morvane
