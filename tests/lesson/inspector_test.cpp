@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lesson/lesson_item.h"
 #include "lesson_inspector.h"
 #include "lesson_test_support.h"
 #include "platform/utf8.h"
@@ -100,6 +101,16 @@ TEST(LessonInspector, ReportTellsWhereAnIncompleteItemStoppedReading) {
   EXPECT_NE(run.out.find("line 2: byte 0x09 (TAB) drops the rest of its line"), std::string::npos)
       << run.out;
   EXPECT_EQ(run.out.find("0x0d"), std::string::npos);
+}
+
+TEST(LessonInspector, ReportWarnsOfAPartCutAtTheMostTheTrainerKeeps) {
+  ScratchFolder folder;
+  std::string endless(kMaxMeaningBytes + 10, 'x');
+  std::wstring path = folder.write(L"a.gb", gbItems(1) + "\xc4\xe3 [a] /" + endless + "/\r\n");
+  Outcome run = inspect({path}, false);
+  EXPECT_NE(run.out.find("line 2: item 2 is longer than the trainer keeps: its meaning is cut"),
+            std::string::npos);
+  EXPECT_EQ(run.out.find("item 1 is longer"), std::string::npos);
 }
 
 TEST(LessonInspector, FileThatCannotBeOpenedIsNamedAndFails) {

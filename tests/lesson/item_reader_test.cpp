@@ -173,6 +173,23 @@ TEST(ItemReader, EucJpCellsAreFolded) {
   EXPECT_EQ(cells(items[0]->reading), "<244b><245b><2473>");
 }
 
+TEST(ItemReader, AWholePassageIsKeptAsOneItem) {
+  // 400 Hanzi with their pinyin and a long translation: far longer than a
+  // word, still a lesson item.
+  std::string hanzi, pinyin, translation;
+  for (int i = 0; i < 400; ++i) {
+    hanzi += "\xb0\xa1";
+    pinyin += i > 0 ? " zhuang4" : "zhuang4";
+  }
+  while (translation.size() < 9000) translation += "a sentence of the passage, ";
+  auto items =
+      readItems(hanzi + " [" + pinyin + "] /" + translation + "/\r\n" + testing::gbItems(1));
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0]->hanzi.count, 400);
+  EXPECT_EQ(cells(items[0]->reading), pinyin);
+  EXPECT_EQ(meaning(*items[0]), std::wstring(translation.begin(), translation.end()));
+}
+
 TEST(ItemReader, OverlongPartsAreCutAtTheirLimits) {
   std::string longHanzi;
   for (int i = 0; i < kMaxItemCells + 10; ++i) longHanzi += "\xb0\xa1";

@@ -61,6 +61,19 @@ TEST_F(LessonTest, ItemLimitStopsReading) {
   EXPECT_EQ(lesson.itemCount(), 4);
 }
 
+TEST_F(LessonTest, DictionarySizedLessonIsReadWhole) {
+  // Word lists in this format run to a hundred thousand entries and more.
+  const int kItems = 100000;
+  std::string bytes;
+  for (int i = 0; i < kItems; ++i) {
+    bytes += static_cast<char>(0xB0 + i / 94 % 70);
+    bytes += static_cast<char>(0xA1 + i % 94);
+    bytes += " [a] /m/\r\n";
+  }
+  Lesson lesson(folder.write(L"a.gb", bytes), 0);
+  EXPECT_EQ(lesson.itemCount(), kItems);
+}
+
 TEST_F(LessonTest, EncodingComesFromTheExtension) {
   // The same bytes read as EUC-JP are folded to 7 bits.
   Lesson lesson(folder.write(L"a.euc", gbItems(1)), 0);
@@ -158,6 +171,15 @@ TEST_F(LessonTest, QuizTakesDistinctItemsInFileOrderAndRestartDrawsAnew) {
     different = next != first;
   }
   EXPECT_TRUE(different);
+}
+
+TEST_F(LessonTest, QuizOfNoOrANegativeNumberOfItemsIsAnEmptyPass) {
+  Lesson lesson(folder.write(L"a.gb", gbItems(4)), 0);
+  for (int32_t n : {0, -1, -100}) {
+    lesson.startQuiz(n);
+    EXPECT_EQ(lesson.passSize(), 0);
+    EXPECT_EQ(lesson.nextItem(), nullptr);
+  }
 }
 
 TEST_F(LessonTest, QuizStartResetsTheCountersAndTheWrongItems) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include "lesson/lesson.h"
 #include "lesson/lesson_item.h"
@@ -42,8 +43,8 @@ class TracingReader : public TokenReader, public ReaderObserver {
     lineBreak_ = true;
     // A line end (LF, or CR LF) is dropped the same way; that is harmless.
     if (byte == 0x0A || (byte == 0x0D && length == 2)) return;
-    note(offset, describeByte(byte) + " drops the rest of its line (" + std::to_string(length) +
-                     " bytes)");
+    note(offset,
+         describeByte(byte) + " drops the rest of its line (" + std::to_string(length) + " bytes)");
   }
 
   // Called before each item is read.
@@ -134,11 +135,10 @@ std::string quoted(const std::string& bytes) {
 // followed by " /".
 void noteItemTraps(TracingReader& trace, int32_t itemNumber, EncodingCode code) {
   if (itemNumber > 1 && !trace.lineBreakBeforeItem) {
-    std::string text = "item " + std::to_string(itemNumber) +
-                       " begins on the same line as item " + std::to_string(itemNumber - 1) +
-                       ": a double-byte character (" + hex2(trace.firstLead) +
-                       "..) ended the meaning of item " + std::to_string(itemNumber - 1) +
-                       " and starts a new item";
+    std::string text = "item " + std::to_string(itemNumber) + " begins on the same line as item " +
+                       std::to_string(itemNumber - 1) + ": a double-byte character (" +
+                       hex2(trace.firstLead) + "..) ended the meaning of item " +
+                       std::to_string(itemNumber - 1) + " and starts a new item";
     if (code == EncodingCode::Gb && trace.firstLead == 0xA8) {
       text += "; code page 936 writes letters such as \xC3\xA9 or \xC3\xBC as two bytes";
     }
@@ -148,10 +148,25 @@ void noteItemTraps(TracingReader& trace, int32_t itemNumber, EncodingCode code) 
     std::string text = "the two characters after \"]\" are always dropped; here they are " +
                        quoted(trace.dropped) + " rather than \" /\"";
     if (trace.dropped[0] == '/') {
-      text += ", so the meaning of item " + std::to_string(itemNumber) + " loses its first letter " +
-              quoted(trace.dropped.substr(1));
+      text += ", so the meaning of item " + std::to_string(itemNumber) +
+              " loses its first letter " + quoted(trace.dropped.substr(1));
     }
     trace.note(trace.closeBracket, text);
+  }
+}
+
+// Notes each part of the item that reached the most the trainer keeps of it.
+void noteOverlongParts(TracingReader& trace, const LessonItem& item, int32_t itemNumber) {
+  auto note = [&](const std::string& cut) {
+    trace.note(trace.itemStart, "item " + std::to_string(itemNumber) +
+                                    " is longer than the trainer keeps: " + cut +
+                                    " (is a \"]\" or a line end missing?)");
+  };
+  std::string cells = " cut at " + std::to_string(kMaxItemCells) + " characters";
+  if (item.hanzi.count >= kMaxItemCells) note("its Hanzi are" + cells);
+  if (item.reading.count >= kMaxItemCells) note("its reading is" + cells);
+  if (item.meaning && std::char_traits<wchar_t>::length(item.meaning.get()) >= kMaxMeaningBytes) {
+    note("its meaning is cut at " + std::to_string(kMaxMeaningBytes) + " bytes");
   }
 }
 
@@ -242,10 +257,13 @@ FileAnalysis analyseLessonFile(const std::wstring& path, const std::wstring& pro
       ++out.itemCount;
       starts.push_back(trace.itemStart);
       noteItemTraps(trace, out.itemCount, out.code);
+      noteOverlongParts(trace, *item, out.itemCount);
     }
     explainStop(trace, atLimit ? nullptr : item.get(), atLimit, out, stopOffset);
     if (trace.endByte >= 0) {
-      std::string text = describeByte(trace.endByte) + " ends the data here: the item it is in keeps what was read before it, and nothing after it is read";
+      std::string text = describeByte(trace.endByte) +
+                         " ends the data here: the item it is in keeps what was read before it, "
+                         "and nothing after it is read";
       if (trace.endByte == 0x09) text += "; use spaces instead of TABs";
       trace.note(trace.endOffset, text);
     }

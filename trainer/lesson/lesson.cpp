@@ -36,7 +36,9 @@ void Lesson::startQuiz(int32_t n) {
   wrongList_.clear();
   pending_.clear();
   for (auto& item : items_) pending_.push_back(item.get());
-  for (int32_t drop = static_cast<int32_t>(pending_.size()) - n; drop > 0; --drop) {
+  // A negative n must not remove more entries than there are.
+  for (int32_t drop = static_cast<int32_t>(pending_.size()) - n; drop > 0 && !pending_.empty();
+       --drop) {
     pending_.erase(pending_.begin() + randomIndex(static_cast<int32_t>(pending_.size())));
   }
   resetCounters();

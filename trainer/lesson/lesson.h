@@ -14,9 +14,10 @@
 
 namespace morvane {
 
-// A lesson holds at most this many items; reading stops there. Far above any
-// real lesson, it bounds what a hostile file can make us allocate.
-constexpr int32_t kMaxLessonItems = 65536;
+// A lesson holds at most this many items; reading stops there. Well above
+// the largest dictionaries written in this format (EDICT, CEDICT: about
+// 200,000 entries), it bounds what a hostile file can make us allocate.
+constexpr int32_t kMaxLessonItems = 1 << 19;
 
 // A lesson file already opened by the caller, with the path that names its
 // encoding.

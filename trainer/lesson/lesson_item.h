@@ -13,10 +13,12 @@
 namespace morvane {
 
 // Longest Hanzi or reading kept, in cells, and longest meaning, in bytes.
-// Real items are far shorter; the limits keep a hostile file from using
-// memory without bound. Characters beyond them are read and dropped.
-constexpr int32_t kMaxItemCells = 1024;
-constexpr size_t kMaxMeaningBytes = 4096;
+// Far above any real item (a whole passage with its pinyin, or the notes that
+// run on to the end of a file, fit); they only keep a hostile file from
+// making one item use memory without bound. Characters beyond them are read
+// and dropped.
+constexpr int32_t kMaxItemCells = 65536;
+constexpr size_t kMaxMeaningBytes = 1 << 20;
 
 class LessonItem {
  public:
