@@ -8,6 +8,7 @@
 #include "gdi_probe.h"
 #include "logging_listener.h"
 #include "strokes/clearable_draw_area.h"
+#include "ui/window_colors.h"
 
 namespace morvane {
 namespace {
@@ -75,6 +76,15 @@ TEST_F(Canvas, IsBuiltFromTwoButtonsAndADrawingArea) {
   EXPECT_EQ(TextOf(canvas.undoButton), L"Undo Stroke");
   EXPECT_EQ(GetDlgCtrlID(canvas.clearButton), 1007);
   EXPECT_EQ(GetDlgCtrlID(canvas.undoButton), 1008);
+  for (HWND button : {canvas.clearButton, canvas.undoButton}) {
+    const LONG style = GetWindowLongW(button, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE);
+    EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_EQ(ClassOf(button), L"Button");
+  }
+  EXPECT_EQ(ClassBrushColor(canvas.hwnd), StaticColor());
+  EXPECT_EQ(reinterpret_cast<HGDIOBJ>(GetClassLongPtrW(area->hwnd, GCLP_HBRBACKGROUND)),
+            GetStockObject(WHITE_BRUSH));
   EXPECT_EQ(area->Caption(), nullptr);
 }
 

@@ -17,6 +17,13 @@ HostWindow::~HostWindow() {
   if (IsWindow(hwnd)) DestroyWindow(hwnd);
 }
 
+COLORREF ClassBrushColor(HWND hwnd) {
+  LOGBRUSH brush = {};
+  GetObjectW(reinterpret_cast<HGDIOBJ>(GetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND)), sizeof brush,
+             &brush);
+  return brush.lbColor;
+}
+
 PixelCanvas::PixelCanvas(int w, int h, COLORREF fill) : width(w), height(h) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

@@ -19,6 +19,9 @@ class HostWindow {
   HWND hwnd = nullptr;
 };
 
+// The colour of the window's class background brush.
+COLORREF ClassBrushColor(HWND hwnd);
+
 // A 32-bit memory bitmap selected into its own device context, filled with
 // one colour. GDI draws into it like a window and GetPixel reads it back.
 class PixelCanvas {

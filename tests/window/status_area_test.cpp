@@ -6,6 +6,7 @@
 #include "app/status_area.h"
 #include "app/status_area_text.h"
 #include "gdi_probe.h"
+#include "ui/window_colors.h"
 
 namespace morvane {
 namespace {
@@ -53,6 +54,7 @@ TEST_F(StatusLine, StartsEmptyWithTheDialogUnits) {
   wchar_t name[32] = {};
   GetClassNameW(status.hwnd, name, 32);
   EXPECT_STREQ(name, L"StatusArea");
+  EXPECT_EQ(ClassBrushColor(status.hwnd), StaticColor());
   const LONG units = GetDialogBaseUnits();
   EXPECT_EQ(status.textIndent, LOWORD(units));
   EXPECT_EQ(status.lineHeight, HIWORD(units));
