@@ -16,7 +16,7 @@ StatusArea::StatusArea(HWND parentWindow, HINSTANCE moduleInstance) {
 void StatusArea::OnPaint(HDC hdc) {
   Window::OnPaint(hdc);
 
-  RECT area;
+  RECT area = {0, 0, 0, 0};
   GetClientRect(hwnd, &area);
   HRGN previousClip = CreateRectRgn(0, 0, 0, 0);
   const bool hadClip = GetClipRgn(hdc, previousClip) == 1;
