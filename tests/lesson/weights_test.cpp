@@ -172,6 +172,14 @@ TEST_F(ProgressTest, StoredSumIsIgnoredAndLowWeightsRaised) {
   EXPECT_EQ(lesson.weights().sum(), 4.0f);
 }
 
+TEST_F(ProgressTest, WeightsAreReadWhateverTheStoredInitialWeight) {
+  std::string bytes = progressFile({2.0f, 3.0f});
+  bytes.replace(0, 4, le32(0x7fc00000));  // not a number
+  WeightedLesson lesson(lessonFile(L"a.gb", 2), progress(L"a.gb.st", bytes), 0);
+  EXPECT_EQ(lesson.weights().weightAt(0), 2.0f);
+  EXPECT_EQ(lesson.weights().sum(), 5.0f);
+}
+
 TEST_F(ProgressTest, TrackingOffLeavesWeightsAlone) {
   WeightedLesson lesson(lessonFile(L"a.gb", 2), folder.path(L"a.gb.st"), 0);
   lesson.setTrackWrong(false);

@@ -57,7 +57,9 @@ class ProgressFileReader {
     float initial = getFloat(header);
     float minimum = getFloat(header + 8);
     int32_t count = static_cast<int32_t>(getUint32(header + 12));
-    if (!std::isfinite(initial) || !std::isfinite(minimum)) return ProgressStatus::Damaged;
+    // Every weight is compared with the minimum, so it must be a number; the
+    // initial weight only serves items added to this table later.
+    if (!std::isfinite(minimum)) return ProgressStatus::Damaged;
     if (count != expectedCount) return ProgressStatus::Stale;
 
     ItemWeights loaded;

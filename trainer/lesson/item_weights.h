@@ -61,7 +61,7 @@ enum class ProgressStatus {
   Loaded,   // its weights are in use
   Missing,  // no such file, or it cannot be opened
   Stale,    // it holds a different number of weights than the lesson file has items
-  Damaged,  // shorter than its count announces, or its header is not numbers
+  Damaged,  // shorter than its count announces, or its minimum is not a number
 };
 
 // Reads the progress file at path into table when it holds exactly
