@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "popup_owner.h"
+
 namespace quillmark {
 
 namespace {
@@ -21,7 +23,7 @@ bool CommonFileChooser::choose(bool forSaving, std::wstring& path) {
   wchar_t title[MAX_PATH] = {};
   OPENFILENAMEW dialog = {};
   dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = GetActiveWindow();
+  dialog.hwndOwner = popupOwner();
   dialog.lpstrFilter = kFilter;
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file;

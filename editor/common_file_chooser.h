@@ -1,4 +1,4 @@
-// The common Open and Save As dialogs for lesson files, owned by the active window.
+// The common Open and Save As dialogs for lesson files, owned by the editor.
 #pragma once
 
 #include "core/editor_ports.h"

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "popup_owner.h"
+
 namespace quillmark {
 
 namespace {
@@ -10,11 +12,11 @@ const wchar_t kTitle[] = L"Lesson Editor Message";
 }
 
 bool MessagePrompt::askYesNo(const std::wstring& question) {
-  return MessageBoxW(GetActiveWindow(), question.c_str(), kTitle, MB_YESNO) == IDYES;
+  return MessageBoxW(popupOwner(), question.c_str(), kTitle, MB_YESNO) == IDYES;
 }
 
 void MessagePrompt::tell(const std::wstring& message) {
-  MessageBoxW(GetActiveWindow(), message.c_str(), kTitle, MB_OK | MB_ICONWARNING);
+  MessageBoxW(popupOwner(), message.c_str(), kTitle, MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace quillmark

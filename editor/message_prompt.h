@@ -1,5 +1,5 @@
 // Questions and notices as message boxes titled "Lesson Editor Message",
-// owned by the active window.
+// owned by the editor.
 #pragma once
 
 #include "core/editor_ports.h"

@@ -136,13 +136,21 @@ TEST_F(QuillmarkProgram, SavesThroughTheSaveAsDialogAndAsksOnClosing) {
   EXPECT_EQ(windowText(dialog_), L"MorvaneCHS Lesson Editor: greeting.gb");
 
   type(IDC_MEANING, L"hi");
-  command(ID_FILE_EXIT);
+  // Another program in front, as when the editor is closed from the taskbar.
+  HWND other = CreateWindowExW(0, L"STATIC", L"other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
   HWND question = waitForWindow(L"Lesson Editor Message");
   ASSERT_NE(question, nullptr);
+  // The question holds the editor until it is answered.
+  EXPECT_EQ(GetWindow(question, GW_OWNER), dialog_);
+  EXPECT_FALSE(IsWindowEnabled(dialog_));
   std::vector<std::wstring> texts = childTexts(question);
   EXPECT_NE(std::find(texts.begin(), texts.end(), L"Save changes?"), texts.end());
   PostMessageW(question, WM_COMMAND, IDNO, 0);
   EXPECT_TRUE(exits());
+  DestroyWindow(other);
   EXPECT_EQ(TempFolder::readFile(path + L".gb"), "\xC4\xE3\xBA\xC3 [ni3 hao3] /hello/hi/\r\n");
 }
 
