@@ -324,13 +324,33 @@ TEST_F(ProgressTest, StaleSecondProgressFileKeepsTheFirstFilesWeights) {
   EXPECT_EQ(w.sum(), 39.0f);
 }
 
-TEST_F(ProgressTest, SetFileThatCannotBeOpenedAddsNothing) {
+TEST_F(ProgressTest, SetFileThatCannotBeOpenedAddsNothingAndKeepsItsProgress) {
+  // Its lesson may only be out of reach for now (a storage card taken out):
+  // saving must not wipe the weights it had.
+  std::string kept = progressFile({2.0f, 9.0f});
+  std::wstring keptState = progress(L"away.gb.st", kept);
   WeightedLesson set(lessonFile(L"a.gb", 2), folder.path(L"a.gb.st"), 0);
   set.addFile(folder.path(L"none.gb"), folder.path(L"none.gb.st"));
-  EXPECT_EQ(set.itemCount(), 2);
-  EXPECT_EQ(set.weights().count(), 2);
+  set.addFile(folder.path(L"away.gb"), keptState);
+  set.addFile(lessonFile(L"b.gb", 1), folder.path(L"b.gb.st"));
+  EXPECT_EQ(set.itemCount(), 3);
+  EXPECT_EQ(set.weights().count(), 3);
+  set.markWrong(set.passItemAt(2));
   set.saveProgress();
-  EXPECT_EQ(readBytes(folder.path(L"none.gb.st")), progressFile({}, 0.0f));
+  EXPECT_FALSE(pathExists(folder.path(L"none.gb.st")));
+  EXPECT_EQ(readBytes(keptState), kept);
+  EXPECT_EQ(readBytes(folder.path(L"a.gb.st")), progressFile({6, 6}, 12.0f));
+  EXPECT_EQ(readBytes(folder.path(L"b.gb.st")), progressFile({12}, 12.0f));
+
+  WeightedLesson missing(folder.path(L"away.gb"), keptState, 0);
+  missing.saveProgress();
+  EXPECT_EQ(readBytes(keptState), kept);
+}
+
+TEST_F(ProgressTest, EmptyLessonFileStillSavesItsProgress) {
+  WeightedLesson lesson(lessonFile(L"a.gb", 0), folder.path(L"a.gb.st"), 0);
+  lesson.saveProgress();
+  EXPECT_EQ(readBytes(folder.path(L"a.gb.st")), progressFile({}, 0.0f));
 }
 
 }  // namespace

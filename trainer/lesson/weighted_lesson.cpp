@@ -17,27 +17,28 @@ WeightedLesson::WeightedLesson(const std::wstring& path, const std::wstring& pro
     : Lesson(path, maxItems) {
   seedRandom(timeOfDaySeed());
   loadProgress(progressPath, itemCount(), weights_);
-  fileRecords_.push_back({progressPath, weights_.count()});
+  fileRecords_.push_back({progressPath, weights_.count(), openFileForRead(path) != nullptr});
 }
 
 WeightedLesson::~WeightedLesson() = default;
 
 void WeightedLesson::addFile(const std::wstring& path, const std::wstring& progressPath) {
-  int32_t before = itemCount();
-  readFile(path);
-  addWeightsOf(before, progressPath);
+  // readFile, opening the file here to know whether it opened.
+  addOpenFile(OpenLessonFile{openFileForRead(path), path}, progressPath);
 }
 
 void WeightedLesson::addOpenFile(OpenLessonFile file, const std::wstring& progressPath) {
   int32_t before = itemCount();
+  bool opened = file.file != nullptr;
   readOpenFile(std::move(file));
-  addWeightsOf(before, progressPath);
+  addWeightsOf(before, progressPath, opened);
 }
 
-void WeightedLesson::addWeightsOf(int32_t itemsBefore, const std::wstring& progressPath) {
+void WeightedLesson::addWeightsOf(int32_t itemsBefore, const std::wstring& progressPath,
+                                  bool lessonOpened) {
   ItemWeights table;
   loadProgress(progressPath, itemCount() - itemsBefore, table);
-  fileRecords_.push_back({progressPath, table.count()});
+  fileRecords_.push_back({progressPath, table.count(), lessonOpened});
   for (int32_t i = 0; i < table.count(); ++i) weights_.appendWeight(table.weightAt(i));
 }
 
@@ -77,9 +78,13 @@ void WeightedLesson::resetWeights() { weights_ = ItemWeights::withDefaults(itemC
 void WeightedLesson::saveProgress() {
   int32_t offset = 0;
   for (const LessonFileRecord& record : fileRecords_) {
-    ItemWeights table;
-    for (int32_t j = 0; j < record.itemCount; ++j) table.appendWeight(weights_.weightAt(offset + j));
-    saveProgressFile(record.progressPath, table);
+    if (record.lessonOpened) {
+      ItemWeights table;
+      for (int32_t j = 0; j < record.itemCount; ++j) {
+        table.appendWeight(weights_.weightAt(offset + j));
+      }
+      saveProgressFile(record.progressPath, table);
+    }
     offset += record.itemCount;
   }
 }

@@ -15,6 +15,9 @@ namespace morvane {
 struct LessonFileRecord {
   std::wstring progressPath;
   int32_t itemCount = 0;  // items this file contributed
+  // False when the lesson file could not be opened: its progress file is
+  // then left as it is rather than overwritten with no weights.
+  bool lessonOpened = true;
 };
 
 class WeightedLesson : public Lesson {
@@ -40,14 +43,15 @@ class WeightedLesson : public Lesson {
   // Every item back to 6.0.
   void resetWeights() override;
   // Writes each file's weights to its progress file (hidden); a file that
-  // cannot be written is skipped silently.
+  // cannot be written, or whose lesson file could not be opened, is skipped
+  // silently.
   void saveProgress() override;
 
   const ItemWeights& weights() const { return weights_; }
   const std::vector<LessonFileRecord>& fileRecords() const { return fileRecords_; }
 
  private:
-  void addWeightsOf(int32_t itemsBefore, const std::wstring& progressPath);
+  void addWeightsOf(int32_t itemsBefore, const std::wstring& progressPath, bool lessonOpened);
 
   ItemWeights weights_;
   std::vector<LessonFileRecord> fileRecords_;
