@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The main job: build everything, then show the inspector's report of every
-# sample lesson.
+# The main job: build everything and the trainer's fonts, then show the
+# inspector's report of every sample lesson.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
