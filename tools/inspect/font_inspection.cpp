@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "json_text.h"
 #include "platform/utf8.h"
 #include "ui/hbf_font.h"
 
@@ -33,21 +34,6 @@ std::string hex(uint32_t value, int digits) {
   char text[16];
   std::snprintf(text, sizeof text, "%0*x", digits, value);
   return text;
-}
-
-std::string jsonString(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      out += "\\u00" + hex(c, 2);
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
 }
 
 // The delivered glyph (0 bits ink) as rows of '#' and '.'.

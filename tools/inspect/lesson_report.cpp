@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "json_text.h"
 #include "lesson/encoding.h"
 #include "platform/utf8.h"
 
@@ -71,24 +72,6 @@ std::string weightText(float w) {
   std::string out = text;
   if (out.find_first_of(".en") == std::string::npos) out += ".0";
   return out;
-}
-
-std::string jsonString(const std::string& utf8) {
-  std::string out = "\"";
-  for (char c : utf8) {
-    uint8_t b = static_cast<uint8_t>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (b < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", b);
-      out += escape;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
 }
 
 std::string keyList(const PtrArray& cells) {
