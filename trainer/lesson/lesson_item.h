@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
+#include "base/ptr_array.h"
 #include "lesson/char_token.h"
 #include "lesson/token_reader.h"
-#include "ui/ptr_array.h"
 
 namespace morvane {
 
