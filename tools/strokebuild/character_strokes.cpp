@@ -12,12 +12,19 @@ namespace {
 
 constexpr size_t kMaxRecordCount = 255;
 
-// The stroke's cells on a grid, from its start to its end.
+// The stroke's cells on a grid, from its start to its end: those its outline
+// covers, and those its median crosses, so that a thin stroke has no gaps.
 bool strokeCells(const std::string& outlineText, const Median& median, int gridSize,
                  CellRasterizer& rasterizer, std::vector<GridCell>& cells, std::string& error) {
   Outline outline;
   if (!parseSvgOutline(outlineText, outline, error)) return false;
-  cells = orderAlongMedian(rasterizer.cover(outline, gridSize), median, gridSize);
+  cells = rasterizer.cover(outline, gridSize);
+  std::set<std::pair<int, int>> covered;
+  for (const GridCell& cell : cells) covered.insert({cell.x, cell.y});
+  for (const GridCell& cell : medianCells(median, gridSize)) {
+    if (covered.insert({cell.x, cell.y}).second) cells.push_back(cell);
+  }
+  cells = orderAlongMedian(cells, median, gridSize);
   return true;
 }
 

@@ -52,7 +52,32 @@ MedianPoint pointAt(const Median& median, double s) {
   return median.back();
 }
 
+double lengthOf(const Median& median) {
+  double total = 0;
+  for (size_t i = 0; i + 1 < median.size(); ++i) total += distance(median[i], median[i + 1]);
+  return total;
+}
+
 }  // namespace
+
+std::vector<GridCell> medianCells(const Median& median, int gridSize) {
+  std::vector<GridCell> cells;
+  if (median.empty()) return cells;
+  const double cellUnits = kSourceUnits / gridSize;
+  const double total = lengthOf(median);
+  // Steps of a quarter cell miss no cell the line crosses by more than a corner.
+  const int steps = 1 + static_cast<int>(total / (cellUnits / 4));
+  for (int i = 0; i <= steps; ++i) {
+    const MedianPoint p = pointAt(median, total * i / steps);
+    const GridCell cell{std::clamp(static_cast<int>(p.x / cellUnits), 0, gridSize - 1),
+                        std::clamp(static_cast<int>((kSourceTop - p.y) / cellUnits), 0,
+                                   gridSize - 1)};
+    bool seen = false;
+    for (const GridCell& c : cells) seen = seen || (c.x == cell.x && c.y == cell.y);
+    if (!seen) cells.push_back(cell);
+  }
+  return cells;
+}
 
 std::vector<GridCell> orderAlongMedian(std::vector<GridCell> cells, const Median& median,
                                        int gridSize) {
@@ -71,8 +96,7 @@ std::vector<GridCell> orderAlongMedian(std::vector<GridCell> cells, const Median
 PointList evenTrace(const Median& median, int pointCount, double canvasHeight) {
   PointList trace;
   if (median.empty() || pointCount < 1) return trace;
-  double total = 0;
-  for (size_t i = 0; i + 1 < median.size(); ++i) total += distance(median[i], median[i + 1]);
+  const double total = lengthOf(median);
   const double scale = canvasHeight / kSourceUnits;
   for (int i = 0; i < pointCount; ++i) {
     const double s = pointCount == 1 ? 0 : total * i / (pointCount - 1);

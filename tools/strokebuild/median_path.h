@@ -17,6 +17,10 @@ struct MedianPoint {
 
 using Median = std::vector<MedianPoint>;
 
+// The cells of a grid of gridSize cells that the median passes through, from
+// its start to its end, each once.
+std::vector<GridCell> medianCells(const Median& median, int gridSize);
+
 // The cells sorted by how far along the median the point nearest to each
 // cell's centre lies (ties keep row order), for a grid of gridSize cells.
 std::vector<GridCell> orderAlongMedian(std::vector<GridCell> cells, const Median& median,
