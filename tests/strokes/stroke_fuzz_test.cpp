@@ -2,41 +2,18 @@
 // mutations of a valid database go through the fuzz entry point without a crash.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "fuzz_inputs.h"
 #include "stroke_fuzz_entry.h"
 #include "stroke_test_support.h"
 
 namespace morvane::test {
 namespace {
 
-void run(const std::string& data) {
-  fuzzStrokeDatabases(reinterpret_cast<const uint8_t*>(data.data()), data.size());
-}
-
 TEST(StrokeFuzz, RegressionInputsReplay) {
-  const std::filesystem::path folder =
-      std::filesystem::path(MORVANE_SOURCE_DIR) / "tests/strokes/fuzz";
-  int replayed = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    run(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
-    ++replayed;
-  }
-  EXPECT_GT(replayed, 0);
+  EXPECT_GT(replayFolder(MORVANE_SOURCE_DIR "/tests/strokes/fuzz", fuzzStrokeDatabases), 0);
 }
-
-// A small deterministic generator, the same on every platform.
-struct Lcg {
-  uint32_t state;
-  uint32_t next(uint32_t bound) {
-    state = state * 1664525u + 1013904223u;
-    return (state >> 8) % bound;
-  }
-};
 
 // Three characters: records that read as a path, a stroke list or feedback.
 std::string seedInput() {
@@ -63,7 +40,7 @@ TEST(StrokeFuzz, MutatedDatabasesNeverCrash) {
       }
       if (input.size() < 3) input = seed;
     }
-    run(input);
+    runInput(fuzzStrokeDatabases, input);
   }
 }
 
