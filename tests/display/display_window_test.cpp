@@ -17,12 +17,6 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kOrange = RGB(255, 102, 0);
 
-std::wstring ClassOf(HWND hwnd) {
-  wchar_t name[64] = {};
-  GetClassNameW(hwnd, name, 64);
-  return name;
-}
-
 // A 200 × 60 display with the solid test font (16 pixels) and b0a1 in the
 // small stroke database (cells (0, 0) and (15, 15)), b0a3 too.
 class Display : public ::testing::Test {
@@ -50,6 +44,11 @@ class Display : public ::testing::Test {
     for (int next : xs) MoveTo(x = next, y);
     Up(x, y);
   }
+  // Ten characters (178 pixels at scale 1) in a box 78 pixels wide.
+  void ShowTenInNarrowBox() {
+    display.Move(0, 0, 78, 60);
+    display.SetChars(ten.chars());
+  }
   void Show(const TestText& text) {
     display.SetChars(text.chars());
     display.Invalidate();
@@ -59,6 +58,8 @@ class Display : public ::testing::Test {
   FakeClock clock;
   StrokeData data;
   SolidFont font;
+  TestText three{3};
+  TestText ten{10};
   HostWindow host{400, 200};
   TappableJpnDisplay display{0, 0, 0, 0, host.hwnd, GetModuleHandleW(nullptr), nullptr, 1, 3};
 };
@@ -93,8 +94,7 @@ TEST_F(Display, ClipsItsTextTwoPixelsInsideItsBoundsAfterEveryResize) {
 }
 
 TEST_F(Display, AStringThatFitsCannotBeDragged) {
-  TestText text(3);
-  display.SetChars(text.chars());
+  display.SetChars(three.chars());
   EXPECT_EQ(display.minScrollOffset, 0);
   Press(100, {60, 20});
   EXPECT_EQ(display.scrollOffset, 0);
@@ -102,10 +102,8 @@ TEST_F(Display, AStringThatFitsCannotBeDragged) {
 
 TEST_F(Display, AStringTooWideDragsLeftToItsEndAndNoFurtherRightThanItsRest) {
   // Ten characters are 178 pixels wide: 100 more than an unframed 78-pixel box.
-  display.Move(0, 0, 78, 60);
   display.SetFramed(0);
-  TestText text(10);
-  display.SetChars(text.chars());
+  ShowTenInNarrowBox();
   EXPECT_EQ(display.minScrollOffset, -100);
   Press(70, {40, 10, 5});
   EXPECT_EQ(display.scrollOffset, -65);
@@ -119,16 +117,12 @@ TEST_F(Display, AStringTooWideDragsLeftToItsEndAndNoFurtherRightThanItsRest) {
 }
 
 TEST_F(Display, ABorderTakesFourPixelsMoreOfScroll) {
-  display.Move(0, 0, 78, 60);
-  TestText text(10);
-  display.SetChars(text.chars());
+  ShowTenInNarrowBox();
   EXPECT_EQ(display.minScrollOffset, -104);
 }
 
 TEST_F(Display, MovesWithoutTheButtonOrWithoutAFontDoNothing) {
-  display.Move(0, 0, 78, 60);
-  TestText text(10);
-  display.SetChars(text.chars());
+  ShowTenInNarrowBox();
   Down(50, 30);
   MoveTo(50, 30, 0);
   MoveTo(20, 30, 0);
@@ -140,22 +134,18 @@ TEST_F(Display, MovesWithoutTheButtonOrWithoutAFontDoNothing) {
 }
 
 TEST_F(Display, SetCharsReturnsTheTextToItsRestPosition) {
-  display.Move(0, 0, 78, 60);
-  TestText text(10);
-  display.SetChars(text.chars());
+  ShowTenInNarrowBox();
   Press(70, {20});
   ASSERT_EQ(display.scrollOffset, -50);
-  display.SetChars(text.chars());
+  display.SetChars(ten.chars());
   EXPECT_EQ(display.scrollOffset, 0);
   EXPECT_EQ(display.lastX, -1);
   EXPECT_EQ(display.chars.Count(), 10);
-  EXPECT_EQ(display.chars.At(9), text.chars()->At(9));
+  EXPECT_EQ(display.chars.At(9), ten.chars()->At(9));
 }
 
 TEST_F(Display, AResizeKeepsTheScrollPosition) {
-  display.Move(0, 0, 78, 60);
-  TestText text(10);
-  display.SetChars(text.chars());
+  ShowTenInNarrowBox();
   Press(70, {20});
   display.Move(0, 0, 90, 60);
   EXPECT_EQ(display.scrollOffset, -50);
@@ -163,9 +153,7 @@ TEST_F(Display, AResizeKeepsTheScrollPosition) {
 }
 
 TEST_F(Display, ANewPressDoesNotJumpFromWhereTheLastOneEnded) {
-  display.Move(0, 0, 78, 60);
-  TestText text(10);
-  display.SetChars(text.chars());
+  ShowTenInNarrowBox();
   Press(70, {50});
   ASSERT_EQ(display.scrollOffset, -20);
   // Lifted outside the window: the up never arrives here.
@@ -178,8 +166,7 @@ TEST_F(Display, ANewPressDoesNotJumpFromWhereTheLastOneEnded) {
 // Characters of "abc" (3 × 16 pixels) in the 200 × 60 box: scale 3, cells
 // 48 pixels, 52 apart from x 4, rows 6 to 54.
 TEST_F(Display, ATapOnACharacterAnimatesItInPlace) {
-  TestText text(3);
-  Show(text);
+  Show(three);
   EXPECT_EQ(ScreenPixel(display.hwnd, 30, 30), kBlack);
   std::vector<COLORREF> atFirstPause;
   clock.onSleep = [&] {
@@ -203,8 +190,7 @@ TEST_F(Display, ATapOnACharacterAnimatesItInPlace) {
 }
 
 TEST_F(Display, AFourPixelWiggleIsADragAndStartsNothingThreePixelsIsATap) {
-  TestText text(3);
-  display.SetChars(text.chars());
+  display.SetChars(three.chars());
   Press(20, {18, 20});
   EXPECT_TRUE(clock.sleeps.empty());
   EXPECT_EQ(display.dragDistance, 0);
@@ -214,8 +200,7 @@ TEST_F(Display, AFourPixelWiggleIsADragAndStartsNothingThreePixelsIsATap) {
 }
 
 TEST_F(Display, TheDelayIsTheHeldTimeClampedAndDividedBySeven) {
-  TestText text(3);
-  display.SetChars(text.chars());
+  display.SetChars(three.chars());
   clock.now = 1000;
   Down(20, 30);
   clock.now = 1100;
@@ -236,8 +221,7 @@ TEST_F(Display, TheDelayIsTheHeldTimeClampedAndDividedBySeven) {
 }
 
 TEST_F(Display, ATapBesideTheCharactersOrWithoutAPressDoesNothing) {
-  TestText text(3);
-  display.SetChars(text.chars());
+  display.SetChars(three.chars());
   Down(160, 30);
   Up(160, 30);
   Down(20, 58);
@@ -247,8 +231,7 @@ TEST_F(Display, ATapBesideTheCharactersOrWithoutAPressDoesNothing) {
 }
 
 TEST_F(Display, HiddenTextIgnoresTapsAndDragsButKeepsItsCharacters) {
-  TestText text(3);
-  display.SetChars(text.chars());
+  display.SetChars(three.chars());
   display.textEnabled = 0;
   Press(20, {});
   EXPECT_TRUE(clock.sleeps.empty());
@@ -264,9 +247,8 @@ TEST_F(Display, HiddenTextIgnoresTapsAndDragsButKeepsItsCharacters) {
 }
 
 TEST_F(Display, WithoutAFontOnlyTheBorderIsDrawn) {
-  TestText text(3);
   display.SetFont(nullptr);
-  display.SetChars(text.chars());
+  display.SetChars(three.chars());
   EXPECT_EQ(display.minScrollOffset, 0);
   PixelCanvas pixels(200, 60, kWhite);
   display.OnPaint(pixels.dc);

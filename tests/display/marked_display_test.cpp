@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "display_test_support.h"
@@ -16,16 +18,6 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kOrange = RGB(255, 102, 0);
 
-// True when the addresses rise in the order given.
-template <typename... Fields>
-bool InOrder(const Fields&... fields) {
-  const uintptr_t addresses[] = {reinterpret_cast<uintptr_t>(&fields)...};
-  for (size_t i = 1; i < sizeof addresses / sizeof addresses[0]; ++i) {
-    if (addresses[i] <= addresses[i - 1]) return false;
-  }
-  return true;
-}
-
 // A 200 × 60 Hanzi view (mark height 11) of two characters: scale 2, cells
 // 32 pixels from x 4 and 40.
 class MarkedDisplay : public ::testing::Test {
@@ -33,6 +25,13 @@ class MarkedDisplay : public ::testing::Test {
   void SetUp() override {
     display.SetFont(font.get());
     display.Move(0, 0, 200, 60);
+  }
+  // The view painted into a white bitmap with these marks.
+  std::unique_ptr<PixelCanvas> PaintWith(std::vector<uint8_t> marks) {
+    display.SetCharsWithMarks(text.chars(), std::move(marks));
+    auto pixels = std::make_unique<PixelCanvas>(200, 60, kWhite);
+    display.OnPaint(pixels->dc);
+    return pixels;
   }
   // Crosses of one colour under character i.
   int CrossPixels(const PixelCanvas& pixels, int i, COLORREF color) {
@@ -47,23 +46,19 @@ class MarkedDisplay : public ::testing::Test {
 };
 
 TEST_F(MarkedDisplay, MarksMissingStrokeDataBlueAndMissingFeedbackOrange) {
-  display.SetCharsWithMarks(text.chars(), {0, 3});
-  PixelCanvas pixels(200, 60, kWhite);
-  display.OnPaint(pixels.dc);
-  EXPECT_GT(CrossPixels(pixels, 0, kBlue), 0);
-  EXPECT_GT(CrossPixels(pixels, 0, kOrange), 0);
-  EXPECT_EQ(CrossPixels(pixels, 1, kBlue), 0);
-  EXPECT_EQ(CrossPixels(pixels, 1, kOrange), 0);
+  const auto pixels = PaintWith({0, 3});
+  EXPECT_GT(CrossPixels(*pixels, 0, kBlue), 0);
+  EXPECT_GT(CrossPixels(*pixels, 0, kOrange), 0);
+  EXPECT_EQ(CrossPixels(*pixels, 1, kBlue), 0);
+  EXPECT_EQ(CrossPixels(*pixels, 1, kOrange), 0);
 }
 
 TEST_F(MarkedDisplay, EachBitClearsItsOwnCross) {
-  display.SetCharsWithMarks(text.chars(), {1, 2});
-  PixelCanvas pixels(200, 60, kWhite);
-  display.OnPaint(pixels.dc);
-  EXPECT_EQ(CrossPixels(pixels, 0, kBlue), 0);
-  EXPECT_GT(CrossPixels(pixels, 0, kOrange), 0);
-  EXPECT_GT(CrossPixels(pixels, 1, kBlue), 0);
-  EXPECT_EQ(CrossPixels(pixels, 1, kOrange), 0);
+  const auto pixels = PaintWith({1, 2});
+  EXPECT_EQ(CrossPixels(*pixels, 0, kBlue), 0);
+  EXPECT_GT(CrossPixels(*pixels, 0, kOrange), 0);
+  EXPECT_GT(CrossPixels(*pixels, 1, kBlue), 0);
+  EXPECT_EQ(CrossPixels(*pixels, 1, kOrange), 0);
 }
 
 TEST_F(MarkedDisplay, KeepsItsOwnCopyOfTheMarks) {
@@ -80,20 +75,16 @@ TEST_F(MarkedDisplay, KeepsItsOwnCopyOfTheMarks) {
 }
 
 TEST_F(MarkedDisplay, ACharacterWithoutAMarkByteGetsNoCross) {
-  display.SetCharsWithMarks(text.chars(), {0});
-  PixelCanvas pixels(200, 60, kWhite);
-  display.OnPaint(pixels.dc);
-  EXPECT_GT(CrossPixels(pixels, 0, kBlue), 0);
-  EXPECT_EQ(CrossPixels(pixels, 1, kBlue), 0);
-  EXPECT_EQ(CrossPixels(pixels, 1, kOrange), 0);
+  const auto pixels = PaintWith({0});
+  EXPECT_GT(CrossPixels(*pixels, 0, kBlue), 0);
+  EXPECT_EQ(CrossPixels(*pixels, 1, kBlue), 0);
+  EXPECT_EQ(CrossPixels(*pixels, 1, kOrange), 0);
 }
 
 TEST_F(MarkedDisplay, HiddenTextHidesTheMarksToo) {
-  display.SetCharsWithMarks(text.chars(), {0, 0});
   display.textEnabled = 0;
-  PixelCanvas pixels(200, 60, kWhite);
-  display.OnPaint(pixels.dc);
-  EXPECT_EQ(pixels.CountColor(kBlue, 0, 0, 200, 60), 0);
+  const auto pixels = PaintWith({0, 0});
+  EXPECT_EQ(pixels->CountColor(kBlue, 0, 0, 200, 60), 0);
 }
 
 TEST(DisplayFields, ComeInTheirOrderAfterThoseOfWindow) {
