@@ -3,11 +3,12 @@
 // outlives the animation or the display that started it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "display_test_support.h"
 #include "gdi_probe.h"
-#include "strokes/stroke_animation.h"
 #include "ui/tappable_jpn_display.h"
 
 namespace morvane::test {
@@ -128,6 +129,16 @@ TEST_F(StrokePopup, ALargeIndexWithoutItsDataFileFallsBackToTheSmallRecord) {
   data.addSmall(0xB0A1, {{0, 0}});
   data.save();
   ASSERT_TRUE(DeleteFileW(data.path("lgstrokeschs.dat").c_str()));
+  Tap();
+  EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{64}));
+}
+
+TEST_F(StrokePopup, ALargeRecordTheDataFileEndsInsideFallsBackToTheSmallRecord) {
+  data.addLarge(0xB0A1, {{{0, 0}, {1, 1}}});
+  data.addSmall(0xB0A1, {{0, 0}});
+  data.save();
+  const std::filesystem::path large(data.path("lgstrokeschs.dat"));
+  std::filesystem::resize_file(large, std::filesystem::file_size(large) - 1);
   Tap();
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{64}));
 }
