@@ -14,9 +14,6 @@
 namespace morvane::test {
 namespace {
 
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
-
 // What a look at the popup during one pause found.
 struct PopupView {
   RECT frame{};
@@ -92,8 +89,8 @@ TEST_F(StrokePopup, AppearsCentredAtTheTopHoldingAFramedStrokeWindow) {
   EXPECT_EQ(view.strokeWindow.right, 58);
   EXPECT_EQ(view.strokeWindow.bottom, 58);
   // Outline, shadow, dark ring, then white; the light and highlight rings right.
-  EXPECT_EQ(view.border, (std::vector<COLORREF>{kBlack, RGB(128, 128, 128), kBlack, kWhite,
-                                                RGB(192, 192, 192), kWhite}));
+  EXPECT_EQ(view.border,
+            (std::vector<COLORREF>{kBlack, kGrey, kBlack, kWhite, RGB(192, 192, 192), kWhite}));
 }
 
 TEST_F(StrokePopup, EveryCellIsOnScreenBeforeTheNextPause) {
