@@ -111,11 +111,6 @@ TEST_F(Display, AStringTooWideDragsLeftToItsEndAndNoFurtherRightThanItsRest) {
   EXPECT_TRUE(clock.sleeps.empty());
 }
 
-TEST_F(Display, ABorderTakesFourPixelsMoreOfScroll) {
-  ShowTenInNarrowBox();
-  EXPECT_EQ(display.minScrollOffset, -104);
-}
-
 TEST_F(Display, MovesWithoutTheButtonOrWithoutAFontDoNothing) {
   ShowTenInNarrowBox();
   Down(50, 30);
