@@ -1,0 +1,52 @@
+// morvane-strokebuild: writes the trainer's stroke and feedback databases for
+// every GB 2312 Hanzi, and the stroke data's licence, into a data folder.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "builder_args.h"
+#include "stroke_databases.h"
+
+namespace {
+
+const char* const kUsage = "usage: morvane-strokebuild [--source DIR] OUTDIR\n";
+const char* const kLicenceFile = "ARPHICPL.TXT";
+const char* const kLicenceCopy = "hanzi-writer-data-ARPHICPL.txt";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  morvane::tools::BuilderArgs args;
+  if (!morvane::tools::parseBuilderArgs(argc, argv, {"--source"}, args)) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const std::string sourceDir = args.last("--source", MORVANE_STROKE_SOURCE);
+  const std::string& outDir = args.outDir;
+  if (!morvane::tools::createOutDir("morvane-strokebuild", outDir)) return 1;
+
+  morvane::strokebuild::BuildSummary summary;
+  std::string message;
+  if (!morvane::strokebuild::buildStrokeDatabases(sourceDir, outDir, summary, message)) {
+    std::fprintf(stderr, "morvane-strokebuild: %s\n", message.c_str());
+    return 1;
+  }
+  std::printf("%d characters in strokeschs, lgstrokeschs and feedbkchs\n", summary.characters);
+  if (!summary.missing.empty()) {
+    std::string list;
+    for (const std::string& c : summary.missing) list += c;
+    std::fprintf(stderr, "morvane-strokebuild: %zu characters not in the stroke data: %s\n",
+                 summary.missing.size(), list.c_str());
+  }
+
+  std::error_code error;
+  std::filesystem::copy_file(std::filesystem::path(sourceDir) / kLicenceFile,
+                             std::filesystem::path(outDir) / kLicenceCopy,
+                             std::filesystem::copy_options::overwrite_existing, error);
+  if (error) {
+    std::fprintf(stderr, "morvane-strokebuild: cannot copy the licence %s: %s\n", kLicenceFile,
+                 error.message().c_str());
+    return 1;
+  }
+  return 0;
+}
