@@ -22,7 +22,9 @@ void ConversionReport::leftOut(int64_t line, const std::string& why, const std::
   add(leftOutReasons_, line, why, detail);
 }
 
-void ConversionReport::changed(int64_t line, const std::string& kind) { add(changes_, line, kind); }
+void ConversionReport::changed(int64_t line, const std::string& kind, const std::string& detail) {
+  add(changes_, line, kind, detail);
+}
 
 int64_t ConversionReport::changeCount(const std::string& kind) const {
   auto found = changes_.find(kind);

@@ -17,8 +17,9 @@ class ConversionReport : public InputProblems {
   // An entry that was not written; detail (the character at fault, say) is
   // kept for the first entry of each reason.
   void leftOut(int64_t line, const std::string& why, const std::string& detail = "");
-  // One change of one kind (e.g. "\"é\" replaced by \"e\"") at an input line.
-  void changed(int64_t line, const std::string& kind);
+  // One change of one kind (e.g. "\"é\" replaced by \"e\"") at an input
+  // line; detail as for leftOut.
+  void changed(int64_t line, const std::string& kind, const std::string& detail = "");
   void written() { ++written_; }
 
   int64_t writtenCount() const { return written_; }

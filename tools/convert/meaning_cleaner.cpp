@@ -37,9 +37,9 @@ std::string asciiFor(char32_t c, int64_t line, ConversionReport& report) {
   if (isCjkChar(c)) {
     report.changed(line, "Chinese, Japanese or Korean characters dropped from meanings");
   } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
-    report.changed(line, "control character " + describeChar(c) + " dropped from a meaning");
+    report.changed(line, "control characters dropped from meanings", describeChar(c));
   } else {
-    report.changed(line, describeChar(c) + " dropped from a meaning");
+    report.changed(line, "characters with no close ASCII dropped from meanings", describeChar(c));
   }
   return "";
 }
