@@ -4,27 +4,9 @@
 #include <sstream>
 
 #include "convert_command.h"
-#include "lesson/encoding.h"
 #include "platform/utf8.h"
 
 namespace morvane::testing {
-
-namespace {
-
-std::string cellsText(const PtrArray& cells) {
-  std::string text;
-  for (int32_t i = 0; i < cells.count; ++i) {
-    const CharToken* cell = LessonItem::cellAt(cells, i);
-    if (cell->first == 0) {
-      text += static_cast<char>(cell->second);
-    } else {
-      text += "<" + hexKey(cell->code()) + ">";
-    }
-  }
-  return text;
-}
-
-}  // namespace
 
 ConvertRun runConvertIn(const ScratchFolder& folder, const std::vector<std::string>& args) {
   std::vector<std::string> resolved;
@@ -45,7 +27,7 @@ std::vector<ItemText> lessonItems(const std::wstring& path) {
   std::vector<ItemText> items;
   for (int32_t i = 0; i < lesson.itemCount(); ++i) {
     const LessonItem& item = *lesson.itemAt(i);
-    items.push_back({cellsText(item.hanzi), cellsText(item.reading),
+    items.push_back({cells(item.hanzi), cells(item.reading),
                      item.meaning ? toUtf8(item.meaning.get()) : ""});
   }
   return items;
