@@ -2,6 +2,7 @@
 // encoding, the read-back check, and the summary.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 #include "convert_test_support.h"
@@ -195,6 +196,24 @@ TEST(ReadBack, NamesTheLineWhereTheTrainerStopsReading) {
       << err.str();
 }
 
+TEST(ToLessonHostileInput, ScrambledWordListsAlwaysReadBackAsWritten) {
+  const std::vector<std::string> pieces = {
+      "\t", "\n", "\r\n", "\"", "/",  "]",  "[",  " ",  "#",    "<br>", "&amp;", "&#0;", "\xc3\xa9",
+      "π",  "你", "好",   "謝", "日", "한", "檗", "\xff", "\xc3", "\x01", "a",    "1",    "／"};
+  std::mt19937 random(13);
+  ScratchFolder folder;
+  for (int round = 0; round < 12; ++round) {
+    std::string words;
+    for (int i = 0; i < 300; ++i) words += pieces[random() % pieces.size()];
+    for (const char* extension : {"gb", "b5", "euc", "jis", "euk"}) {
+      std::vector<std::string> options;
+      if (round % 3 == 0) options.push_back("--traditional");
+      ConvertRun run = toLesson(folder, words, std::string("a.") + extension, options);
+      ASSERT_EQ(run.status, 0) << extension << " round " << round << "\n" << run.err;
+    }
+  }
+}
+
 TEST(ToLessonCommand, UnicodeExtensionsAreRefused) {
   ScratchFolder folder;
   ConvertRun run = toLesson(folder, "一\tyi1\tone\n", "a.uni");
@@ -209,6 +228,15 @@ TEST(ToLessonCommand, MissingInputAndBadOptionsAreErrors) {
   EXPECT_EQ(runConvertIn(folder, {"to-lesson", "--bogus", "{a}", "{a.gb}"}).status, 2);
   EXPECT_EQ(runConvertIn(folder, {"to-lesson", "{a}"}).status, 2);
   EXPECT_EQ(runConvertIn(folder, {"sideways"}).status, 2);
+}
+
+TEST(ToLessonCommand, AnOldProgressFileIsPointedOut) {
+  ScratchFolder folder;
+  folder.write(L"a.gb.st", "");
+  ConvertRun run = toLesson(folder, "一\tyi1\tone\n", "a.gb");
+  ASSERT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("a.gb.st holds the progress of the lesson that was replaced"),
+            std::string::npos);
 }
 
 TEST(ToLessonCommand, CedictLinesAreDetectedWithoutAnOption) {

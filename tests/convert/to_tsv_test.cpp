@@ -83,7 +83,7 @@ TEST(ToTsv, WeightsComeFromEachFilesProgressFile) {
             std::string(kHeaders) +
                 "你\tni3\tyou\tweight:5\n好\thao3\tgood\tweight:12\n日\thi\tsun\tweight:6\n");
   EXPECT_NE(run.err.find("a.gb: 2 items, weights from its progress file"), std::string::npos);
-  EXPECT_NE(run.err.find("b.euc: 1 items, no progress file"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("b.euc: 1 item, no progress file"), std::string::npos) << run.err;
 }
 
 TEST(ToTsv, QuotesAMeaningWithQuotes) {

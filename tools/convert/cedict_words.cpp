@@ -16,10 +16,7 @@ std::u32string chooseReferenceForms(const std::u32string& sense, CedictForm form
     size_t bar = sense.find(U'|', i);
     if (bar == std::u32string::npos) break;
     size_t left = bar;
-    while (left > i && !isSpaceChar(sense[left - 1]) && sense[left - 1] != U':' &&
-           sense[left - 1] != U'(' && sense[left - 1] != U',' && sense[left - 1] > 0x7F) {
-      --left;
-    }
+    while (left > i && sense[left - 1] > 0x7F && !isSpaceChar(sense[left - 1])) --left;
     size_t right = bar + 1;
     while (right < sense.size() && sense[right] > 0x7F && !isSpaceChar(sense[right])) ++right;
     out.append(sense, i, left - i);

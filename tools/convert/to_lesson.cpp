@@ -71,6 +71,13 @@ int convertToLesson(std::istream& in, const std::wstring& outPath, const ToLesso
   }
   err << toUtf8(outPath) << " (" << charset.name() << "): ";
   report.writeSummary(err);
+  if (pathExists(outPath + L".st")) {
+    // The trainer keeps old weights whenever the item count is unchanged,
+    // and would give them to whichever items now stand in those places.
+    err << "note: " << toUtf8(outPath)
+        << ".st holds the progress of the lesson that was replaced; delete it unless the items "
+           "are the same and in the same order\n";
+  }
   std::string difference = checkReadBack(outPath, items);
   if (!difference.empty()) {
     err << "morvane-convert: error: " << toUtf8(outPath) << " does not read back as written: "

@@ -90,7 +90,8 @@ int convertToTsv(const std::vector<std::wstring>& lessons, const std::wstring& o
       out += weightTag(lesson->weights().weightAt(index)) + "\n";
     }
     ItemWeights scratch;
-    err << toUtf8(lessons[f]) << ": " << records[f].itemCount << " items, "
+    err << toUtf8(lessons[f]) << ": " << records[f].itemCount
+        << (records[f].itemCount == 1 ? " item, " : " items, ")
         << progressName(loadProgress(records[f].progressPath, records[f].itemCount, scratch))
         << "\n";
   }
