@@ -7,6 +7,7 @@
 
 #include "convert_test_support.h"
 #include "platform/utf8.h"
+#include "lesson/lesson_item.h"
 #include "to_lesson.h"
 
 namespace morvane {
@@ -105,6 +106,17 @@ TEST(ToLessonTraps, AsciiInTheHanziLeavesTheItemOut) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(lessonItems(folder.path(L"a.gb")).empty());
   EXPECT_NE(run.err.find("ASCII in the Hanzi: 1 item"), std::string::npos);
+}
+
+TEST(ToLessonTraps, HanziLongerThanTheTrainerKeepsLeaveTheItemOut) {
+  ScratchFolder folder;
+  std::string longest;
+  for (int32_t i = 1; i < kMaxItemCells; ++i) longest += "一";
+  ConvertRun run = toLesson(folder, longest + "\tyi1\tone\n" + longest + "一\tyi1\tone\n", "a.gb");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(lessonItems(folder.path(L"a.gb")).size(), 1u);
+  EXPECT_NE(run.err.find("longer than the trainer keeps of an item: 1 item, first at line 2"),
+            std::string::npos);
 }
 
 TEST(ToLessonTraps, EmptyReadingAndMeaningBecomeADash) {
