@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and tests need, when missing.
+# Installs the Debian 12 packages the build and tests need, when missing, then
+# the pinned npm packages (npm-deps.sh).
 set -euo pipefail
 
 packages=(

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "lesson/item_weights.h"
+#include "lesson/weighted_lesson.h"
 #include "lesson_charset.h"
 #include "platform/file.h"
 #include "platform/utf8.h"

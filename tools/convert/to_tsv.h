@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "lesson/weighted_lesson.h"
 
 namespace morvane {
 
