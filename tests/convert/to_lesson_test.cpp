@@ -95,9 +95,20 @@ TEST(ToLessonTraps, HanziThatBig5LacksLeaveTheirItemOut) {
   std::vector<ItemText> items = lessonItems(folder.path(L"a.b5"));
   ASSERT_EQ(items.size(), 1u);
   EXPECT_EQ(items[0].hanzi, "<c1c2><c1c2>");
-  EXPECT_NE(run.err.find("a Hanzi Big5 lacks: 1 item, first at line 1 (U+8C22 \"谢\")"),
+  EXPECT_NE(run.err.find("a Hanzi Big5 lacks: 1 item, first at line 1 (U+8C22 \"谢\")\n"
+                         "    line 1: 谢谢 [xie4 xie5]\n"),
             std::string::npos)
       << run.err;
+}
+
+TEST(ToLessonSummary, ListsTheFirstTenItemsLeftOutForEachReason) {
+  ScratchFolder folder;
+  std::string words;
+  for (int i = 0; i < 12; ++i) words += "們\tmen" + std::to_string(i) + "\tplural\n";
+  ConvertRun run = toLesson(folder, words, "a.gb");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("    line 10: 們 [men9]\n    and 2 more\n"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find("line 11:"), std::string::npos);
 }
 
 TEST(ToLessonTraps, AsciiInTheHanziLeavesTheItemOut) {

@@ -1,6 +1,8 @@
 // Tallies of a conversion and its summary text.
 #include "conversion_report.h"
 
+#include "platform/utf8.h"
+
 namespace morvane {
 
 void ConversionReport::add(std::map<std::string, Tally>& tallies, int64_t line,
@@ -17,9 +19,27 @@ void ConversionReport::skippedLine(int64_t line, const std::string& why) {
   add(skippedReasons_, line, why);
 }
 
-void ConversionReport::leftOut(int64_t line, const std::string& why, const std::string& detail) {
+namespace {
+
+const size_t kListedExamples = 10;
+const size_t kExampleChars = 24;
+
+std::string shortText(const std::u32string& text) {
+  if (text.size() <= kExampleChars) return utf8FromCodePoints(text);
+  return utf8FromCodePoints(text.substr(0, kExampleChars)) + "...";
+}
+
+}  // namespace
+
+void ConversionReport::leftOut(const WordEntry& entry, const std::string& why,
+                               const std::string& detail) {
   ++leftOutCount_;
-  add(leftOutReasons_, line, why, detail);
+  add(leftOutReasons_, entry.line, why, detail);
+  Tally& tally = leftOutReasons_[why];
+  if (tally.examples.size() < kListedExamples) {
+    tally.examples.push_back("line " + std::to_string(entry.line) + ": " + shortText(entry.hanzi) +
+                             " [" + shortText(entry.reading) + "]");
+  }
 }
 
 void ConversionReport::changed(int64_t line, const std::string& kind, const std::string& detail) {
@@ -38,6 +58,11 @@ void ConversionReport::writeSummary(std::ostream& out) const {
           << ", first at line " << tally.firstLine;
       if (!tally.firstDetail.empty()) out << " (" << tally.firstDetail << ")";
       out << "\n";
+      for (const std::string& example : tally.examples) out << "    " << example << "\n";
+      if (tally.count > static_cast<int64_t>(tally.examples.size()) && !tally.examples.empty()) {
+        out << "    and " << tally.count - static_cast<int64_t>(tally.examples.size())
+            << " more\n";
+      }
     }
   };
   out << written_ << (written_ == 1 ? " item" : " items") << " written, " << leftOutCount_

@@ -6,6 +6,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "word_entry.h"
 
@@ -15,8 +16,9 @@ class ConversionReport : public InputProblems {
  public:
   void skippedLine(int64_t line, const std::string& why) override;
   // An entry that was not written; detail (the character at fault, say) is
-  // kept for the first entry of each reason.
-  void leftOut(int64_t line, const std::string& why, const std::string& detail = "");
+  // kept for the first entry of each reason, and the first few entries of
+  // each reason are listed by line.
+  void leftOut(const WordEntry& entry, const std::string& why, const std::string& detail = "");
   // One change of one kind (e.g. "\"é\" replaced by \"e\"") at an input
   // line; detail as for leftOut.
   void changed(int64_t line, const std::string& kind, const std::string& detail = "");
@@ -37,6 +39,7 @@ class ConversionReport : public InputProblems {
     int64_t count = 0;
     int64_t firstLine = 0;
     std::string firstDetail;
+    std::vector<std::string> examples;  // "line 3: 們 [men]"
   };
   static void add(std::map<std::string, Tally>& tallies, int64_t line, const std::string& what,
                   const std::string& detail = "");

@@ -12,18 +12,18 @@ namespace {
 bool planHanzi(const WordEntry& entry, LessonCharset& charset, ConversionReport& report,
                PlannedItem& item) {
   if (entry.hanzi.empty()) {
-    report.leftOut(entry.line, "no Hanzi");
+    report.leftOut(entry, "no Hanzi");
     return false;
   }
   for (char32_t c : entry.hanzi) {
     CharToken token;
     if (c < 0x80) {
       // A single-byte character would end the Hanzi there.
-      report.leftOut(entry.line, "ASCII in the Hanzi", describeChar(c));
+      report.leftOut(entry, "ASCII in the Hanzi", describeChar(c));
       return false;
     }
     if (!charset.tokenFor(c, token)) {
-      report.leftOut(entry.line, std::string("a Hanzi ") + charset.name() + " lacks",
+      report.leftOut(entry, std::string("a Hanzi ") + charset.name() + " lacks",
                      describeChar(c));
       return false;
     }
@@ -36,7 +36,7 @@ bool planReadingChar(char32_t c, const WordEntry& entry, LessonCharset& charset,
                      ConversionReport& report, PlannedItem& item) {
   CharToken token;
   if (c == U']') {
-    report.leftOut(entry.line, "\"]\" in the reading, which would end it");
+    report.leftOut(entry, "\"]\" in the reading, which would end it");
     return false;
   }
   if (c == U'/') {
@@ -50,12 +50,12 @@ bool planReadingChar(char32_t c, const WordEntry& entry, LessonCharset& charset,
   } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
     report.changed(entry.line, "control character " + describeChar(c) + " dropped from a reading");
   } else if (!charset.tokenFor(c, token)) {
-    report.leftOut(entry.line, std::string("a reading character ") + charset.name() + " lacks",
+    report.leftOut(entry, std::string("a reading character ") + charset.name() + " lacks",
                    describeChar(c));
     return false;
   } else if (token.first == ']') {
     // The reader ends a reading at any character whose first byte is "]".
-    report.leftOut(entry.line, "a reading character whose code begins with \"]\"",
+    report.leftOut(entry, "a reading character whose code begins with \"]\"",
                    describeChar(c));
     return false;
   } else {
@@ -89,7 +89,7 @@ bool planItem(const WordEntry& entry, LessonCharset& charset, ConversionReport& 
   if (item.hanzi.size() >= static_cast<size_t>(kMaxItemCells) ||
       item.reading.size() >= static_cast<size_t>(kMaxItemCells) ||
       trainerMeaning(item.meaning).size() >= kMaxMeaningBytes) {
-    report.leftOut(entry.line, "longer than the trainer keeps of an item");
+    report.leftOut(entry, "longer than the trainer keeps of an item");
     return false;
   }
   return true;

@@ -58,7 +58,7 @@ int convertToLesson(std::istream& in, const std::wstring& outPath, const ToLesso
   while (source->next(entry)) {
     if (!planItem(entry, charset, report, item)) continue;
     if (items.size() >= static_cast<size_t>(kMaxLessonItems)) {
-      report.leftOut(entry.line, "beyond the most items a lesson holds");
+      report.leftOut(entry, "beyond the most items a lesson holds");
       continue;
     }
     writer(item, charset.code(), bytes);
