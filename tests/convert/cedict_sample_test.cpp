@@ -52,9 +52,9 @@ TEST_P(CedictSample, EveryItemWrittenReadsBackIntact) {
 
   // Back to text: every item is one of the sample's words, unchanged.
   ASSERT_EQ(runConvertIn(folder, {"to-tsv", lesson, "{back.tsv}"}).status, 0);
-  auto words = sampleWords(std::string(GetParam().form) == "--simplified"
-                               ? CedictForm::Simplified
-                               : CedictForm::Traditional);
+  auto words =
+      sampleWords(std::string(GetParam().form) == "--simplified" ? CedictForm::Simplified
+                                                                 : CedictForm::Traditional);
   std::istringstream back(readBytes(folder.path(L"back.tsv")));
   std::string line;
   int items = 0;

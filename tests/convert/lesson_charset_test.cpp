@@ -1,9 +1,10 @@
 // Which characters each encoding holds, as the cells its reader delivers,
 // and back; the same answers from iconv and from the Windows code pages.
+#include "lesson_charset.h"
+
 #include <gtest/gtest.h>
 
 #include "lesson/encoding.h"
-#include "lesson_charset.h"
 
 namespace morvane {
 namespace {

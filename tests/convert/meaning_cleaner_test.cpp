@@ -1,8 +1,8 @@
 // Meanings made safe for the lesson format: the replacements, the drops, the
 // tidy senses, and how each kind of change is reported.
-#include <gtest/gtest.h>
-
 #include "meaning_cleaner.h"
+
+#include <gtest/gtest.h>
 
 namespace morvane {
 namespace {

@@ -1,14 +1,15 @@
 // to-lesson end to end: the format's traps one by one, the bytes of each
 // encoding, the read-back check, and the summary.
+#include "to_lesson.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <sstream>
 
 #include "convert_test_support.h"
-#include "platform/utf8.h"
 #include "lesson/lesson_item.h"
-#include "to_lesson.h"
+#include "platform/utf8.h"
 
 namespace morvane {
 namespace {
@@ -221,8 +222,9 @@ TEST(ReadBack, NamesTheLineWhereTheTrainerStopsReading) {
 
 TEST(ToLessonHostileInput, ScrambledWordListsAlwaysReadBackAsWritten) {
   const std::vector<std::string> pieces = {
-      "\t", "\n", "\r\n", "\"", "/",  "]",  "[",  " ",  "#",    "<br>", "&amp;", "&#0;", "\xc3\xa9",
-      "π",  "你", "好",   "謝", "日", "한", "檗", "\xff", "\xc3", "\x01", "a",    "1",    "／"};
+      "\t",   "\n",    "\r\n", "\"",       "/",    "]",  "[",  " ",  "#",
+      "<br>", "&amp;", "&#0;", "\xc3\xa9", "π",    "你", "好", "謝", "日",
+      "한",   "檗",    "\xff", "\xc3",     "\x01", "a",  "1",  "／"};
   std::mt19937 random(13);
   ScratchFolder folder;
   for (int round = 0; round < 12; ++round) {
@@ -264,7 +266,8 @@ TEST(ToLessonCommand, AnOldProgressFileIsPointedOut) {
 
 TEST(ToLessonCommand, CedictLinesAreDetectedWithoutAnOption) {
   ScratchFolder folder;
-  ConvertRun run = toLesson(folder, "# dictionary\n漢字 汉字 [han4 zi4] /Chinese character/\n", "a.gb");
+  ConvertRun run =
+      toLesson(folder, "# dictionary\n漢字 汉字 [han4 zi4] /Chinese character/\n", "a.gb");
   ASSERT_EQ(run.status, 0) << run.err;
   std::vector<ItemText> items = lessonItems(folder.path(L"a.gb"));
   ASSERT_EQ(items.size(), 1u);

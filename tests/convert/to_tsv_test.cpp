@@ -1,10 +1,11 @@
 // to-tsv: lessons back to UTF-8 TSV with their weights, and the round trip
 // TSV -> lesson -> TSV in every encoding.
+#include "to_tsv.h"
+
 #include <gtest/gtest.h>
 
 #include "convert_test_support.h"
 #include "lesson/item_weights.h"
-#include "to_tsv.h"
 
 namespace morvane {
 namespace {
@@ -67,7 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTrip{"euc", "日本\tにほん\tJapan\n漢字\tかんじ\tkanji\n"},
                       RoundTrip{"jis", "日本\tにほん\tJapan\n東京\tとうきょう\tTokyo\n"},
                       RoundTrip{"euk", "한국\thanguk\tKorea\n韓國\t한국\tKorea (hanja)\n"}),
-    [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.extension); });
+    [](const ::testing::TestParamInfo<RoundTrip>& info) {
+      return std::string(info.param.extension);
+    });
 
 TEST(ToTsv, WeightsComeFromEachFilesProgressFile) {
   ScratchFolder folder;

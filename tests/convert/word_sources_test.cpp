@@ -41,8 +41,8 @@ TEST(HtmlText, TextThatIsNotMarkupStays) {
 
 TEST(TsvWords, AnkiHeadersAreReadAndHtmlReduced) {
   ConversionReport report;
-  auto entries = tsvEntries(
-      "#separator:tab\n#html:true\n你好\t<b>nǐ hǎo</b>\thello<br>good day\n", report);
+  auto entries =
+      tsvEntries("#separator:tab\n#html:true\n你好\t<b>nǐ hǎo</b>\thello<br>good day\n", report);
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(u8(entries[0].hanzi), "你好");
   EXPECT_EQ(u8(entries[0].reading), "nǐ hǎo");
@@ -59,8 +59,8 @@ TEST(TsvWords, HtmlFalseKeepsMarkupAsText) {
 
 TEST(TsvWords, QuotedFieldsHoldSeparatorsQuotesAndLineBreaks) {
   ConversionReport report;
-  auto entries = tsvEntries("好\t\"hao\t3\"\t\"say \"\"good\"\"\nand well\"\n再\tzai4\tagain\n",
-                            report);
+  auto entries =
+      tsvEntries("好\t\"hao\t3\"\t\"say \"\"good\"\"\nand well\"\n再\tzai4\tagain\n", report);
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(u8(entries[0].reading), "hao\t3");
   EXPECT_EQ(u8(entries[0].meaning), "say \"good\"/and well");

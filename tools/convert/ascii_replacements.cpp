@@ -16,6 +16,7 @@ struct Replacement {
   const char* ascii;
 };
 
+// clang-format off
 const Replacement kReplacements[] = {
     {0x00A1, "!"}, {0x00A2, "c"}, {0x00A3, "GBP"}, {0x00A5, "Y"}, {0x00A7, "S"}, {0x00A9, "(c)"},
     {0x00AB, "\""}, {0x00AE, "(R)"}, {0x00B0, "deg"}, {0x00B1, "+-"}, {0x00B2, "2"},
@@ -131,6 +132,7 @@ const Replacement kReplacements[] = {
     {0x300F, "\""}, {0x3010, "["}, {0x3011, "]"}, {0x3014, "("}, {0x3015, ")"}, {0x301C, "~"},
     {0x30FB, "."},
 };
+// clang-format on
 
 }  // namespace
 

@@ -55,8 +55,8 @@ bool parseCedictLine(const std::string& line, CedictForm form, WordEntry& entry)
                     ? text.substr(firstSpace + 1, secondSpace - firstSpace - 1)
                     : text.substr(0, firstSpace);
   entry.reading = trimmed(text.substr(open + 1, close - open - 1));
-  entry.meaning = chooseReferenceForms(
-      text.substr(firstSlash + 1, text.size() - 1 - firstSlash - 1), form);
+  entry.meaning =
+      chooseReferenceForms(text.substr(firstSlash + 1, text.size() - 1 - firstSlash - 1), form);
   return true;
 }
 

@@ -60,8 +60,7 @@ void ConversionReport::writeSummary(std::ostream& out) const {
       out << "\n";
       for (const std::string& example : tally.examples) out << "    " << example << "\n";
       if (tally.count > static_cast<int64_t>(tally.examples.size()) && !tally.examples.empty()) {
-        out << "    and " << tally.count - static_cast<int64_t>(tally.examples.size())
-            << " more\n";
+        out << "    and " << tally.count - static_cast<int64_t>(tally.examples.size()) << " more\n";
       }
     }
   };

@@ -33,8 +33,8 @@ char32_t referencedChar(const std::u32string& name) {
   static const struct {
     const char32_t* name;
     char32_t c;
-  } kNamed[] = {{U"amp", U'&'},    {U"lt", U'<'},     {U"gt", U'>'},
-                {U"quot", U'"'},   {U"apos", U'\''},  {U"nbsp", U'\u00A0'}};
+  } kNamed[] = {{U"amp", U'&'},  {U"lt", U'<'},    {U"gt", U'>'},
+                {U"quot", U'"'}, {U"apos", U'\''}, {U"nbsp", U'\u00A0'}};
   for (const auto& named : kNamed) {
     if (name == named.name) return named.c;
   }

@@ -23,8 +23,7 @@ bool planHanzi(const WordEntry& entry, LessonCharset& charset, ConversionReport&
       return false;
     }
     if (!charset.tokenFor(c, token)) {
-      report.leftOut(entry, std::string("a Hanzi ") + charset.name() + " lacks",
-                     describeChar(c));
+      report.leftOut(entry, std::string("a Hanzi ") + charset.name() + " lacks", describeChar(c));
       return false;
     }
     item.hanzi.push_back(token);
@@ -55,8 +54,7 @@ bool planReadingChar(char32_t c, const WordEntry& entry, LessonCharset& charset,
     return false;
   } else if (token.first == ']') {
     // The reader ends a reading at any character whose first byte is "]".
-    report.leftOut(entry, "a reading character whose code begins with \"]\"",
-                   describeChar(c));
+    report.leftOut(entry, "a reading character whose code begins with \"]\"", describeChar(c));
     return false;
   } else {
     item.reading.push_back(token);

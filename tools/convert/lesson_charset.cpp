@@ -37,22 +37,7 @@ LessonCharset::LessonCharset(EncodingCode code) : code_(code) {
   if (code != EncodingCode::Unicode) converter_ = makeCharsetConverter(charsetOf(code));
 }
 
-const char* LessonCharset::name() const {
-  switch (code_) {
-    case EncodingCode::Gb:
-      return "GB 2312";
-    case EncodingCode::Big5:
-      return "Big5";
-    case EncodingCode::EucKr:
-      return "EUC-KR";
-    case EncodingCode::Iso2022Jp:
-      return "ISO-2022-JP";
-    case EncodingCode::Unicode:
-      return "Unicode";
-    default:
-      return "EUC-JP";
-  }
-}
+const char* LessonCharset::name() const { return encodingName(code_); }
 
 bool LessonCharset::acceptedPair(uint8_t lead, uint8_t trail) const {
   switch (code_) {
@@ -60,14 +45,16 @@ bool LessonCharset::acceptedPair(uint8_t lead, uint8_t trail) const {
       return (inRange(lead, 0xA1, 0xA9) || inRange(lead, 0xB0, 0xF7)) &&
              inRange(trail, 0xA1, 0xFE) && !isGbkAddition(lead, trail);
     case EncodingCode::Big5:
-      return inRange(lead, 0xA1, 0xF9) && (inRange(trail, 0x40, 0x7E) || inRange(trail, 0xA1, 0xFE));
+      return inRange(lead, 0xA1, 0xF9) &&
+             (inRange(trail, 0x40, 0x7E) || inRange(trail, 0xA1, 0xFE));
     default:  // EUC-KR and JIS X 0208 in EUC form
       return inRange(lead, 0xA1, 0xFE) && inRange(trail, 0xA1, 0xFE);
   }
 }
 
 CharToken LessonCharset::cellOfPair(uint8_t lead, uint8_t trail) const {
-  if (isJapanese(code_)) return {static_cast<uint8_t>(lead & 0x7F), static_cast<uint8_t>(trail & 0x7F)};
+  if (isJapanese(code_))
+    return {static_cast<uint8_t>(lead & 0x7F), static_cast<uint8_t>(trail & 0x7F)};
   return {lead, trail};
 }
 

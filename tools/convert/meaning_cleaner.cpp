@@ -9,7 +9,9 @@ namespace morvane {
 
 namespace {
 
-std::string quotedChar(char32_t c) { return "\"" + utf8FromCodePoints(std::u32string(1, c)) + "\""; }
+std::string quotedChar(char32_t c) {
+  return "\"" + utf8FromCodePoints(std::u32string(1, c)) + "\"";
+}
 
 std::string spaceName(char32_t c) {
   if (c == U'\t') return "TAB";

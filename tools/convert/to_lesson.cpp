@@ -80,8 +80,8 @@ int convertToLesson(std::istream& in, const std::wstring& outPath, const ToLesso
   }
   std::string difference = checkReadBack(outPath, items);
   if (!difference.empty()) {
-    err << "morvane-convert: error: " << toUtf8(outPath) << " does not read back as written: "
-        << difference << "\n";
+    err << "morvane-convert: error: " << toUtf8(outPath)
+        << " does not read back as written: " << difference << "\n";
     return 1;
   }
   return 0;

@@ -21,7 +21,8 @@ std::u32string cellText(const PtrArray& cells, LessonCharset& charset, int64_t& 
   std::u32string text;
   for (int32_t i = 0; i < cells.count; ++i) {
     const CharToken* cell = LessonItem::cellAt(cells, i);
-    char32_t c = cell->first == 0 ? (cell->second < 0x80 ? cell->second : 0) : charset.charFor(*cell);
+    char32_t c =
+        cell->first == 0 ? (cell->second < 0x80 ? cell->second : 0) : charset.charFor(*cell);
     if (c == 0) {
       ++undecodable;
       c = U'\uFFFD';

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-
 namespace morvane {
 
 // Reads the lessons as the trainer does (the first makes the lesson, each

@@ -1,5 +1,6 @@
 // Command-line arguments on Windows, from the wide command line.
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include "command_line.h"
