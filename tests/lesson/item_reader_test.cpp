@@ -14,6 +14,7 @@
 namespace morvane {
 namespace {
 
+using testing::cells;
 using testing::MemoryFile;
 
 // The items of a GB (or other) byte string, as the file loop would read them.
@@ -28,19 +29,6 @@ std::vector<std::unique_ptr<LessonItem>> readItems(const std::string& bytes,
     items.push_back(std::move(item));
   }
   return items;
-}
-
-std::string cells(const PtrArray& list) {
-  std::string out;
-  for (int32_t i = 0; i < list.count; ++i) {
-    const CharToken* cell = LessonItem::cellAt(list, i);
-    if (cell->first == 0) {
-      out += static_cast<char>(cell->second);
-    } else {
-      out += "<" + hexKey(cell->code()) + ">";
-    }
-  }
-  return out;
 }
 
 std::wstring meaning(const LessonItem& item) { return item.meaning.get(); }

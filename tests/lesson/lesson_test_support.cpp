@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <random>
 
+#include "lesson/encoding.h"
+#include "lesson/lesson_item.h"
+
 namespace morvane::testing {
 
 namespace fs = std::filesystem;
@@ -66,6 +69,19 @@ std::string readBytes(const std::wstring& path) {
   char buffer[4096];
   while (size_t got = file->read(buffer, sizeof buffer)) bytes.append(buffer, got);
   return bytes;
+}
+
+std::string cells(const PtrArray& list) {
+  std::string out;
+  for (int32_t i = 0; i < list.count; ++i) {
+    const CharToken* cell = LessonItem::cellAt(list, i);
+    if (cell->first == 0) {
+      out += static_cast<char>(cell->second);
+    } else {
+      out += "<" + hexKey(cell->code()) + ">";
+    }
+  }
+  return out;
 }
 
 std::string gbItems(int count) {

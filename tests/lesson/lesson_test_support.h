@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/file.h"
+#include "base/ptr_array.h"
 
 namespace morvane::testing {
 
@@ -45,6 +46,10 @@ class ScratchFolder {
 
 // The whole contents of a file, or "" if it cannot be read.
 std::string readBytes(const std::wstring& path);
+
+// Hanzi or reading cells as text: single-byte cells as their character,
+// double-byte ones as their four-digit key in angle brackets ("<c4e3>").
+std::string cells(const PtrArray& list);
 
 // `count` GB lesson lines, each a distinct two-Hanzi item with a reading
 // and a meaning naming its number ("item 0", "item 1", ...).

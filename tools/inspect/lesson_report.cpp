@@ -14,23 +14,6 @@ namespace morvane {
 
 namespace {
 
-const char* encodingName(EncodingCode code) {
-  switch (code) {
-    case EncodingCode::Iso2022Jp:
-      return "ISO-2022-JP";
-    case EncodingCode::Big5:
-      return "Big5";
-    case EncodingCode::Gb:
-      return "GB 2312";
-    case EncodingCode::EucKr:
-      return "EUC-KR";
-    case EncodingCode::Unicode:
-      return "Unicode, not read";
-    default:
-      return "EUC-JP";
-  }
-}
-
 const char* progressWord(ProgressStatus status) {
   switch (status) {
     case ProgressStatus::Loaded:
@@ -140,7 +123,7 @@ void writeLessonText(WeightedLesson& lesson, const std::vector<FileAnalysis>& fi
     int32_t count = f < records.size() ? records[f].itemCount : 0;
     out << "Lesson file \"" << toUtf8(file.path) << "\"\n";
     out << "  encoding " << static_cast<int>(file.code) << " (" << encodingName(file.code)
-        << ")\n";
+        << (file.code == EncodingCode::Unicode ? ", not read" : "") << ")\n";
     out << "  progress " << progressSentence(file) << "\n";
     out << "  " << count << (count == 1 ? " item" : " items") << "\n";
     for (int32_t i = 0; i < count; ++i) {

@@ -43,4 +43,21 @@ std::string hexKey(uint16_t code) {
   return key;
 }
 
+const char* encodingName(EncodingCode code) {
+  switch (code) {
+    case EncodingCode::Iso2022Jp:
+      return "ISO-2022-JP";
+    case EncodingCode::Big5:
+      return "Big5";
+    case EncodingCode::Gb:
+      return "GB 2312";
+    case EncodingCode::EucKr:
+      return "EUC-KR";
+    case EncodingCode::Unicode:
+      return "Unicode";
+    default:
+      return "EUC-JP";
+  }
+}
+
 }  // namespace morvane

@@ -21,6 +21,10 @@ enum class EncodingCode : int32_t {
 // The code of a path, from the text after its last "." (case does not matter).
 EncodingCode encodingForPath(const std::wstring& path);
 
+// The encoding's name for messages: "GB 2312", "Big5", "EUC-KR",
+// "ISO-2022-JP", "Unicode", and "EUC-JP" for every other code.
+const char* encodingName(EncodingCode code);
+
 // A 16-bit character code as four lower-case hexadecimal digits, most
 // significant first: the key of the stroke and feedback data.
 std::string hexKey(uint16_t code);

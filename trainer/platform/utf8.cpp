@@ -1,3 +1,4 @@
+// UTF-8 conversions, strict about malformed input.
 #include "utf8.h"
 
 #include <cstdint>
@@ -55,6 +56,12 @@ std::string toUtf8(const std::wstring& text) {
 
 std::wstring fromUtf8(const std::string& text) {
   std::wstring out;
+  for (char32_t c : codePointsFromUtf8(text)) appendWide(out, c);
+  return out;
+}
+
+std::u32string codePointsFromUtf8(const std::string& text) {
+  std::u32string out;
   size_t i = 0;
   while (i < text.size()) {
     unsigned char b = static_cast<unsigned char>(text[i]);
@@ -69,12 +76,12 @@ std::wstring fromUtf8(const std::string& text) {
     } else if ((b & 0xF8) == 0xF0) {
       c = b & 0x07, extra = 3;
     } else {
-      appendWide(out, 0xFFFD);
+      out += U'\uFFFD';
       ++i;
       continue;
     }
     if (extra > text.size() - i - 1) {
-      appendWide(out, 0xFFFD);
+      out += U'\uFFFD';
       break;
     }
     bool ok = true;
@@ -84,12 +91,22 @@ std::wstring fromUtf8(const std::string& text) {
       c = (c << 6) | (t & 0x3F);
     }
     if (!ok || c > 0x10FFFF) {
-      appendWide(out, 0xFFFD);
+      out += U'\uFFFD';
       ++i;
       continue;
     }
-    appendWide(out, c);
+    out += static_cast<char32_t>(c);
     i += extra + 1;
+  }
+  return out;
+}
+
+std::string utf8FromCodePoints(const std::u32string& text) {
+  std::string out;
+  for (char32_t c : text) {
+    uint32_t v = static_cast<uint32_t>(c);
+    if (v > 0x10FFFF || (v >= 0xD800 && v < 0xE000)) v = 0xFFFD;
+    appendUtf8(out, v);
   }
   return out;
 }
