@@ -11,7 +11,8 @@ namespace morvane::testing {
 
 // The input holds two lesson files of a lesson set and their progress files
 // (see lesson_fuzz_entry.cpp for the layout). Reads the set as the trainer
-// does, answers a pass with Right and Wrong, and saves the progress files.
+// does (the items must be the reference reader's), answers a pass with Right
+// and Wrong, and saves the progress files.
 int fuzzLessonSet(const uint8_t* data, size_t size);
 
 // Loads the input as Quillmark loads a lesson file, writes what it loaded and

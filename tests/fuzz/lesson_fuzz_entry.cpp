@@ -5,6 +5,7 @@
 // into lesson file A, its progress file, lesson file B and its progress file
 // (a missing part is an empty file; a missing progress part, no file).
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fuzz_check.h"
@@ -13,6 +14,7 @@
 #include "lesson/random.h"
 #include "lesson/weighted_lesson.h"
 #include "memory_file_system.h"
+#include "reference_lesson_reader.h"
 
 namespace morvane::testing {
 
@@ -55,6 +57,20 @@ void answerPass(WeightedLesson& lesson, uint8_t wrongBits) {
   }
 }
 
+// The lesson holds the items the reference reader finds in both files.
+void checkItems(WeightedLesson& lesson, const std::vector<std::pair<std::wstring, std::string>>& files) {
+  std::vector<std::string> expected;
+  for (const auto& file : files) {
+    for (const ReferenceItem& item : referenceItems(file.second, encodingForPath(file.first))) {
+      expected.push_back(describeItem(item));
+    }
+  }
+  FUZZ_CHECK(static_cast<size_t>(lesson.itemCount()) == expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    FUZZ_CHECK(describeItem(*lesson.itemAt(static_cast<int32_t>(i))) == expected[i]);
+  }
+}
+
 // Each saved progress file holds exactly the weights of its file's items.
 void checkSavedProgress(const WeightedLesson& lesson, const MemoryFileSystem& fs) {
   int32_t offset = 0;
@@ -94,6 +110,7 @@ int fuzzLessonSet(const uint8_t* data, size_t size) {
 
   WeightedLesson lesson(a, a + L".st", 0);
   lesson.addFile(b, b + L".st");
+  checkItems(lesson, {{a, parts[0]}, {b, parts[2]}});
   FUZZ_CHECK(lesson.weights().count() == lesson.itemCount());
   // The same input must take the same path on every run.
   seedRandom(wrongBits);
