@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <random>
 
+#include "lesson/random.h"
+
 namespace morvane::testing {
 
 namespace fs = std::filesystem;
@@ -38,6 +40,14 @@ std::string readBytes(const std::wstring& path) {
   char buffer[4096];
   while (size_t got = file->read(buffer, sizeof buffer)) bytes.append(buffer, got);
   return bytes;
+}
+
+uint32_t seedGivingFirst(int32_t r) {
+  for (uint32_t seed = 0; seed < 0xFFFFFFFFu; ++seed) {
+    seedRandom(seed);
+    if (nextRandom() == r) return seed;
+  }
+  return 0;  // r out of range
 }
 
 std::string gbItems(int count) {

@@ -32,6 +32,10 @@ class ScratchFolder {
 // The whole contents of a file, or "" if it cannot be read.
 std::string readBytes(const std::wstring& path);
 
+// A seed after which the generator's first number is r (0..32767), for
+// worked examples of the draws.
+uint32_t seedGivingFirst(int32_t r);
+
 // `count` GB lesson lines, each a distinct two-Hanzi item with a reading
 // and a meaning naming its number ("item 0", "item 1", ...).
 std::string gbItems(int count);
