@@ -8,6 +8,7 @@ packages=(
   wine wine64 xvfb xauth imagemagick
   libfreetype-dev pkg-config nlohmann-json3-dev
   unifont fonts-arphic-uming
+  clang libclang-rt-14-dev libbenchmark-dev
 )
 
 missing=()

@@ -7,6 +7,7 @@
 
 #include "core/lesson_editor_dialog.h"
 #include "editor_test_support.h"
+#include "memory_disk.h"
 #include "scripted_ports.h"
 
 namespace quillmark {
@@ -623,6 +624,47 @@ TEST_F(LessonEditorTest, CloseAsksOnlyWhenModified) {
   prompt.answers = {false};
   EXPECT_TRUE(editor.confirmClose());
   EXPECT_EQ(prompt.questions, std::vector<std::wstring>{L"Save changes?"});
+}
+
+// Saves interrupted at each step of the safe replacement: the editor says the
+// save failed and keeps its changes, the file is the old one, and the next
+// save writes the lesson.
+TEST(InterruptedEditorSave, TheEditorTellsKeepsItsChangesAndSavesNextTime) {
+  const std::wstring path = L"C:\\l.gb";
+  const std::string old = kNiHaoBytes + " [ni3] /old/\r\n";
+  const std::vector<fakes::DiskFaults> points = {
+      {1, -1, false, false, false}, {0, 0, false, false, false}, {0, 10, false, false, false},
+      {0, -1, true, false, false},  {0, -1, false, true, false}, {0, -1, false, false, true}};
+  for (const fakes::DiskFaults& faults : points) {
+    FakeControls controls;
+    ScriptedPrompt prompt;
+    ScriptedChooser chooser;
+    fakes::MemoryDisk disk;
+    FakeCodec codec;
+    LessonEditorDialog editor(controls, prompt, chooser, disk, codec);
+    controls.editor = &editor;
+    editor.start();
+    disk.files[path] = old;
+    chooser.paths = {path};
+    editor.openLesson();
+    controls.type(kZhong, L"zhong1", L"middle");
+
+    disk.faults = faults;
+    editor.save();
+    ASSERT_EQ(prompt.notices.size(), 1u);
+    EXPECT_EQ(prompt.notices[0],
+              L"The lesson could not be written to \"" + path + L"\". Your changes are not saved.");
+    EXPECT_TRUE(editor.modified());
+    EXPECT_EQ(fieldText(editor.items()[0].hanzi), kZhong);
+    EXPECT_EQ(disk.files[path], old);
+    EXPECT_EQ(disk.files.size(), 1u);
+
+    disk.faults = fakes::DiskFaults{};
+    editor.save();
+    EXPECT_EQ(prompt.notices.size(), 1u);
+    EXPECT_FALSE(editor.modified());
+    EXPECT_EQ(disk.files[path], "\xD6\xD0 [zhong1] /middle/\r\n");
+  }
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// In-memory files and scratch folders for the lesson tests.
+// Scratch folders and generated lessons for the lesson tests.
 #include "lesson_test_support.h"
 
-#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -10,33 +9,6 @@
 namespace morvane::testing {
 
 namespace fs = std::filesystem;
-
-size_t MemoryFile::read(void* buffer, size_t n) {
-  size_t left = bytes_.size() - pos_;
-  if (n > left) n = left;
-  std::memcpy(buffer, bytes_.data() + pos_, n);
-  pos_ += n;
-  return n;
-}
-
-bool MemoryFile::write(const void* buffer, size_t n) {
-  if (pos_ + n > bytes_.size()) bytes_.resize(pos_ + n);
-  std::memcpy(&bytes_[pos_], buffer, n);
-  pos_ += n;
-  return true;
-}
-
-bool MemoryFile::seekRelative(int64_t delta) {
-  int64_t target = static_cast<int64_t>(pos_) + delta;
-  if (target < 0) return false;
-  pos_ = static_cast<size_t>(target);
-  return true;
-}
-
-bool MemoryFile::seekTo(uint64_t offset) {
-  pos_ = static_cast<size_t>(offset);
-  return true;
-}
 
 ScratchFolder::ScratchFolder() {
   std::random_device seed;

@@ -1,29 +1,15 @@
-// Helpers for the lesson tests: an in-memory File and a scratch folder for
-// lesson and progress files written from test bytes.
+// Helpers for the lesson tests: a scratch folder for lesson and progress
+// files written from test bytes, and generated lessons.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "memory_file_system.h"
 #include "platform/file.h"
 
 namespace morvane::testing {
-
-// A File over bytes held in memory; reads and seeks as a disk file would.
-class MemoryFile : public File {
- public:
-  explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
-  size_t read(void* buffer, size_t n) override;
-  bool write(const void* buffer, size_t n) override;
-  bool seekRelative(int64_t delta) override;
-  bool seekTo(uint64_t offset) override;
-  int64_t size() override { return static_cast<int64_t>(bytes_.size()); }
-
- private:
-  std::string bytes_;
-  size_t pos_ = 0;
-};
 
 // A fresh folder under the system's temporary folder, removed with its files
 // when the object goes.

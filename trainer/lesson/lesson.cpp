@@ -114,10 +114,11 @@ void Lesson::readItems(File& file, EncodingCode code) {
 }
 
 void Lesson::readItemsFrom(TokenReader& reader) {
+  ItemReader itemReader(reader);
   for (;;) {
     int32_t count = itemCount();
     if ((maxItems_ != 0 && count >= maxItems_) || count >= kMaxLessonItems) return;
-    std::unique_ptr<LessonItem> next = readItem(reader);
+    std::unique_ptr<LessonItem> next = itemReader.next();
     if (!next->valid) return;
     pending_.push_back(next.get());
     items_.push_back(std::move(next));

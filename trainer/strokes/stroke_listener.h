@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ui/ptr_array.h"
+#include "base/ptr_array.h"
 
 namespace morvane {
 

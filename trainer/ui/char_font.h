@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
+#include "base/ptr_array.h"
 #include "lesson/char_token.h"
 #include "ui/fitting.h"
-#include "ui/ptr_array.h"
 
 namespace morvane {
 

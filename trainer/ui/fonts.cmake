@@ -12,5 +12,5 @@ if(WIN32)
   add_library(morvane_glyphs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/char_font.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hbf_char_font.cpp)
-  target_link_libraries(morvane_glyphs PUBLIC morvane_hbf morvane_ui_core gdi32 user32)
+  target_link_libraries(morvane_glyphs PUBLIC morvane_hbf morvane_base gdi32 user32)
 endif()

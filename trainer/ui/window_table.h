@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "ui/ptr_array.h"
+#include "base/ptr_array.h"
 #include "ui/window.h"
 
 namespace morvane {

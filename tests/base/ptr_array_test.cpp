@@ -1,4 +1,4 @@
-#include "ui/ptr_array.h"
+#include "base/ptr_array.h"
 
 #include <gtest/gtest.h>
 
