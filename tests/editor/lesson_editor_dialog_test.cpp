@@ -227,7 +227,7 @@ TEST_F(LessonEditorTest, LatinHanziIsFixedWhenTheUserAgrees) {
 TEST_F(LessonEditorTest, AcceptedFixMarksTheLessonModified) {
   for (bool accept : {true, false}) {
     SCOPED_TRACE(accept);
-    storage.files[L"C:\\slash.gb"] = "\xD6\xD0 [zhong1] /middle//\r\n";
+    storage.files[L"C:\\slash.gb"] = "\xD6\xD0 [zhong1] /middle//\r\n\xD6\xD0 [b] /two/\r\n";
     chooser.paths = {L"C:\\slash.gb"};
     editor.openLesson();
     ASSERT_FALSE(editor.modified());
