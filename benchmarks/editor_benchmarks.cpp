@@ -2,11 +2,10 @@
 // stand-in for code page 936 that keeps every byte pair as one character).
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "core/lesson_file.h"
+#include "editor_test_support.h"
 #include "generated_lesson.h"
 
 namespace morvane::bench {
@@ -43,26 +42,11 @@ class PairCodec : public quillmark::TextCodec {
   }
 };
 
-class MemorySource : public quillmark::ByteSource {
- public:
-  explicit MemorySource(const std::string& bytes) : bytes_(bytes) {}
-  size_t read(char* buffer, size_t n) override {
-    size_t count = std::min(n, bytes_.size() - pos_);
-    std::memcpy(buffer, bytes_.data() + pos_, count);
-    pos_ += count;
-    return count;
-  }
-
- private:
-  const std::string& bytes_;
-  size_t pos_ = 0;
-};
-
 void BM_EditorLoad(benchmark::State& state) {
   const std::string bytes = generatedLesson(EncodingCode::Gb, kLines);
   PairCodec codec;
   for (auto _ : state) {
-    MemorySource source(bytes);
+    quillmark::fakes::StringSource source(bytes);
     quillmark::LoadedLesson lesson = quillmark::loadLessonFile(source, codec, kLines);
     if (lesson.items.size() != static_cast<size_t>(kLines)) state.SkipWithError("lines were lost");
   }
@@ -72,7 +56,7 @@ void BM_EditorLoad(benchmark::State& state) {
 void BM_EditorSave(benchmark::State& state) {
   const std::string bytes = generatedLesson(EncodingCode::Gb, kLines);
   PairCodec codec;
-  MemorySource source(bytes);
+  quillmark::fakes::StringSource source(bytes);
   quillmark::LoadedLesson lesson = quillmark::loadLessonFile(source, codec, kLines);
   for (auto _ : state) {
     quillmark::WrittenLesson written = quillmark::writeLessonFile(lesson.items, codec);
