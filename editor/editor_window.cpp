@@ -150,6 +150,22 @@ void EditorWindow::clearList() {
   SendDlgItemMessageW(handle(), IDC_ITEM_LIST, LB_RESETCONTENT, 0, 0);
 }
 
+void EditorWindow::setListLines(const std::vector<std::wstring>& lines) {
+  // Filled line by line with a repaint each, a dictionary-sized lesson takes a minute.
+  HWND list = item(IDC_ITEM_LIST);
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  size_t bytes = 0;
+  for (const std::wstring& line : lines) bytes += (line.size() + 1) * sizeof(wchar_t);
+  SendMessageW(list, LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(bytes));
+  for (const std::wstring& line : lines) {
+    SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(line.c_str()));
+  }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
 void EditorWindow::selectListLine(int index) {
   SendDlgItemMessageW(handle(), IDC_ITEM_LIST, LB_SETCURSEL, index, 0);
 }

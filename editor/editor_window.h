@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/editor_ports.h"
 #include "core/lesson_editor_dialog.h"
@@ -47,6 +49,7 @@ class EditorWindow : public DialogWindow, private DialogControls {
   void insertListLine(int index, const std::wstring& text) override;
   void deleteListLine(int index) override;
   void clearList() override;
+  void setListLines(const std::vector<std::wstring>& lines) override;
   void selectListLine(int index) override;
   int listSelection() override;
   void focusHanzi() override;

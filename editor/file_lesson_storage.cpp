@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 namespace quillmark {
 
 namespace {
@@ -32,18 +30,22 @@ std::wstring folderOf(const std::wstring& path) {
   return path.substr(0, slash + 1);
 }
 
-bool writeAll(HANDLE file, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+class HandleOutput : public OutputFile {
+ public:
+  explicit HandleOutput(HANDLE file) : file_(file) {}
+  ~HandleOutput() override { CloseHandle(file_); }
+  HandleOutput(const HandleOutput&) = delete;
+  HandleOutput& operator=(const HandleOutput&) = delete;
+
+  bool write(const char* bytes, size_t n) override {
     DWORD written = 0;
-    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written != chunk) {
-      return false;
-    }
-    done += written;
+    return WriteFile(file_, bytes, static_cast<DWORD>(n), &written, nullptr) && written == n;
   }
-  return FlushFileBuffers(file) != 0;
-}
+  bool flush() override { return FlushFileBuffers(file_) != 0; }
+
+ private:
+  HANDLE file_;
+};
 
 }  // namespace
 
@@ -54,22 +56,30 @@ std::unique_ptr<ByteSource> FileLessonStorage::openForRead(const std::wstring& p
   return std::make_unique<HandleSource>(file);
 }
 
-bool FileLessonStorage::replaceContents(const std::wstring& path, const std::string& bytes) {
-  // Moving over a read-only file succeeds on some systems; it must not.
+bool FileLessonStorage::isReadOnly(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
-  wchar_t temporary[MAX_PATH];
-  if (!GetTempFileNameW(folderOf(path).c_str(), L"qmk", 0, temporary)) return false;
-  HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  bool written = file != INVALID_HANDLE_VALUE && writeAll(file, bytes);
-  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  if (written &&
-      MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
-  DeleteFileW(temporary);
-  return false;
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+std::unique_ptr<OutputFile> FileLessonStorage::createBeside(const std::wstring& path,
+                                                            std::wstring& temporary) {
+  wchar_t name[MAX_PATH];
+  if (!GetTempFileNameW(folderOf(path).c_str(), L"qmk", 0, name)) return nullptr;
+  temporary = name;
+  HANDLE file = CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<HandleOutput>(file);
+}
+
+bool FileLessonStorage::moveReplacing(const std::wstring& from, const std::wstring& to) {
+  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+void FileLessonStorage::remove(const std::wstring& path) { DeleteFileW(path.c_str()); }
+
+bool FileLessonStorage::replaceContents(const std::wstring& path, const std::string& bytes) {
+  return replaceSafely(*this, path, bytes);
 }
 
 }  // namespace quillmark

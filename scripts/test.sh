@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Every test: native (core, tools) and Windows (under Wine, null display driver).
+# Every test: native (core, tools), Windows (under Wine, null display driver),
+# and each fuzz target for 30 seconds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -10,4 +11,14 @@ status=0
 ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)" || status=1
 ctest --test-dir "$root/build/mingw" --output-on-failure -j "$(nproc)" || status=1
 WINEPREFIX="$root/build/wineprefix" wineserver -k 2>/dev/null || true
+
+# Each fuzz target for 30 seconds; a finding fails the run.
+for target in lesson editor hbf; do
+  log="$root/build/fuzz-$target.log"
+  if ! "$root/scripts/fuzz.sh" "$target" 30 >"$log" 2>&1; then
+    echo "fuzz target $target found a problem:" >&2
+    tail -n 40 "$log" >&2
+    status=1
+  fi
+done
 exit $status

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/editor_item.h"
 #include "core/text_codec.h"
@@ -29,6 +30,9 @@ class DialogControls {
   virtual void insertListLine(int index, const std::wstring& text) = 0;
   virtual void deleteListLine(int index) = 0;
   virtual void clearList() = 0;
+  // Replaces every line of the list at once, with one repaint however many
+  // lines there are.
+  virtual void setListLines(const std::vector<std::wstring>& lines) = 0;
   virtual void selectListLine(int index) = 0;
   // The selected line, or -1.
   virtual int listSelection() = 0;

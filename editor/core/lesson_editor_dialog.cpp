@@ -1,6 +1,9 @@
 // Navigation, item checking and the File commands of the lesson editor.
 #include "core/lesson_editor_dialog.h"
 
+#include <algorithm>
+#include <cwctype>
+
 #include "core/item_check.h"
 
 namespace quillmark {
@@ -25,6 +28,17 @@ std::wstring numberList(const std::vector<size_t>& numbers) {
   return text;
 }
 
+wchar_t foldPathChar(wchar_t c) {
+  return c == L'/' ? L'\\' : static_cast<wchar_t>(std::towlower(c));
+}
+
+// Windows file names: case and the kind of slash do not matter.
+bool samePath(const std::wstring& a, const std::wstring& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](wchar_t x, wchar_t y) { return foldPathChar(x) == foldPathChar(y); });
+}
+
 std::wstring nameWithoutFolder(const std::wstring& path) {
   size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
@@ -34,8 +48,13 @@ std::wstring nameWithoutFolder(const std::wstring& path) {
 
 LessonEditorDialog::LessonEditorDialog(DialogControls& controls, UserPrompt& prompt,
                                        FileChooser& chooser, LessonStorage& storage,
-                                       const TextCodec& codec)
-    : controls_(controls), prompt_(prompt), chooser_(chooser), storage_(storage), codec_(codec) {}
+                                       const TextCodec& codec, size_t maxItems)
+    : controls_(controls),
+      prompt_(prompt),
+      chooser_(chooser),
+      storage_(storage),
+      codec_(codec),
+      maxItems_(maxItems) {}
 
 void LessonEditorDialog::start() {
   currentIndex_ = 0;
@@ -88,10 +107,10 @@ void LessonEditorDialog::insertEmptyItem() {
 }
 
 void LessonEditorDialog::refreshList() {
-  controls_.clearList();
-  for (size_t i = 0; i < items_.size(); ++i) {
-    controls_.insertListLine(static_cast<int>(i), fieldText(items_[i].hanzi));
-  }
+  std::vector<std::wstring> lines;
+  lines.reserve(items_.size());
+  for (const EditorItem& item : items_) lines.push_back(fieldText(item.hanzi));
+  controls_.setListLines(lines);
   showItem(currentIndex_);
 }
 
@@ -183,7 +202,8 @@ void LessonEditorDialog::about() {
 
 bool LessonEditorDialog::offerToSave() {
   if (!modified_ || !prompt_.askYesNo(kSaveQuestion)) return true;
-  return saveLesson() != SaveResult::Failed;
+  // A Save As cancelled here leaves the lesson unsaved, as a failed write does.
+  return saveLesson() == SaveResult::Saved;
 }
 
 void LessonEditorDialog::newLesson() {
@@ -196,6 +216,7 @@ void LessonEditorDialog::newLesson() {
   controls_.focusHanzi();
   modified_ = false;
   currentFile_.clear();
+  shortenedFile_.clear();
   setTitle(kNewLessonName);
 }
 
@@ -213,23 +234,37 @@ void LessonEditorDialog::openLesson() {
   }
   currentFile_ = path;
   setTitle(nameWithoutFolder(path));
-  LoadedLesson lesson = loadLessonFile(*source, codec_);
+  LoadedLesson lesson = loadLessonFile(*source, codec_, maxItems_);
   items_.swap(lesson.items);
   currentIndex_ = 0;
   refreshList();
   modified_ = false;
-  reportLoad(lesson);
+  reportLoad(path, lesson);
 }
 
-void LessonEditorDialog::reportLoad(const LoadedLesson& lesson) {
+void LessonEditorDialog::reportLoad(const std::wstring& path, const LoadedLesson& lesson) {
+  std::wstring losses;
   if (!lesson.shortenedLines.empty()) {
     prompt_.tell(L"Some lines were too long for a lesson item and were shortened. Lines: " +
                  numberList(lesson.shortenedLines) + L".");
+    losses = L"lines shortened: " + numberList(lesson.shortenedLines);
   }
   if (lesson.tooManyItems) {
-    prompt_.tell(L"The file holds more items than the editor can hold; only the first " +
-                 std::to_wstring(kMaxItems) + L" were loaded.");
+    const std::wstring limit = std::to_wstring(maxItems_);
+    prompt_.tell(L"The file holds more items than the editor can hold; only the first " + limit +
+                 L" were loaded.");
+    if (!losses.empty()) losses += L"; ";
+    losses += L"items after the first " + limit + L" left out";
   }
+  shortenedFile_ = losses.empty() ? std::wstring() : path;
+  loadLosses_ = losses;
+}
+
+bool LessonEditorDialog::mayWriteOver(const std::wstring& path) {
+  if (shortenedFile_.empty() || !samePath(path, shortenedFile_)) return true;
+  return prompt_.askYesNo(L"\"" + path + L"\" was not loaded whole (" + loadLosses_ +
+                          L"). Saving writes the shortened lesson over it, and what was not "
+                          L"loaded is lost. Save anyway?");
 }
 
 void LessonEditorDialog::save() { saveLesson(); }
@@ -241,6 +276,7 @@ LessonEditorDialog::SaveResult LessonEditorDialog::saveLesson() {
   // Save As stores the edit boxes again, so a failing item is offered for fixing twice.
   if (currentFile_.empty()) return saveLessonAs();
   offerToFixAll();
+  if (!mayWriteOver(currentFile_)) return SaveResult::Cancelled;
   return writeTo(currentFile_);
 }
 
@@ -248,7 +284,7 @@ LessonEditorDialog::SaveResult LessonEditorDialog::saveLessonAs() {
   storeCurrentItem();
   offerToFixAll();
   std::wstring path;
-  if (!chooser_.chooseFileToSave(path)) return SaveResult::Cancelled;
+  if (!chooser_.chooseFileToSave(path) || !mayWriteOver(path)) return SaveResult::Cancelled;
   currentFile_ = path;
   setTitle(nameWithoutFolder(path));
   return writeTo(path);
@@ -269,6 +305,8 @@ LessonEditorDialog::SaveResult LessonEditorDialog::writeTo(const std::wstring& p
     return SaveResult::Failed;
   }
   modified_ = false;
+  // The file now holds what the editor holds; nothing more is lost by writing it.
+  if (samePath(path, shortenedFile_)) shortenedFile_.clear();
   if (!lesson.itemsWithLostCharacters.empty()) {
     prompt_.tell(
         L"Some characters have no code page 936 (GBK) form and were saved as \"?\". Items: " +

@@ -15,8 +15,9 @@ namespace quillmark {
 
 class LessonEditorDialog {
  public:
+  // Open loads at most maxItems items.
   LessonEditorDialog(DialogControls& controls, UserPrompt& prompt, FileChooser& chooser,
-                     LessonStorage& storage, const TextCodec& codec);
+                     LessonStorage& storage, const TextCodec& codec, size_t maxItems = kMaxItems);
 
   // A new lesson of one empty item, titled "(New)", not modified.
   void start();
@@ -73,18 +74,27 @@ class LessonEditorDialog {
   SaveResult saveLessonAs();
   void offerToFixAll();
   SaveResult writeTo(const std::wstring& path);
-  void reportLoad(const LoadedLesson& lesson);
+  // Tells what the load could not keep, and remembers it for mayWriteOver.
+  void reportLoad(const std::wstring& path, const LoadedLesson& lesson);
+  // Asks before the lesson is written over the file it was loaded from
+  // shortened; false if the user says No.
+  bool mayWriteOver(const std::wstring& path);
 
   DialogControls& controls_;
   UserPrompt& prompt_;
   FileChooser& chooser_;
   LessonStorage& storage_;
   const TextCodec& codec_;
+  const size_t maxItems_;
 
   std::vector<EditorItem> items_;
   int currentIndex_ = 0;
   bool modified_ = false;
   std::wstring currentFile_;
+  // The file the lesson was loaded from, when the load had to shorten it, and
+  // what was lost ("lines shortened: 3, 5").
+  std::wstring shortenedFile_;
+  std::wstring loadLosses_;
 };
 
 }  // namespace quillmark

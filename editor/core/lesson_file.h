@@ -13,8 +13,9 @@ namespace quillmark {
 
 // Lines beyond this many bytes are cut: no field of an item can use more.
 constexpr size_t kMaxLineBytes = 64 * 1024;
-// Loading stops after this many items, so a hostile file cannot exhaust memory.
-constexpr size_t kMaxItems = 32767;
+// Loading stops after this many items, so a hostile file cannot exhaust
+// memory; far more than the largest dictionaries (about 120,000 entries).
+constexpr size_t kMaxItems = 1 << 20;
 
 // Reads the item of one line (without its LF). False for a line that lacks a
 // space, a "[" followed by text, a "]" after it, or a meaning of at least one

@@ -17,6 +17,34 @@ TEST(ItemCheck, HanziWithReadingAndMeaningPasses) {
   EXPECT_TRUE(checkItem(makeItem(kNiHao, L"n\xEC h\xE1o", L"caf\xE9")));
 }
 
+TEST(ItemCheck, EachRuleHoldsForTheReadingAndTheMeaningAlone) {
+  struct Case {
+    const wchar_t* text;
+    bool passes;
+  };
+  const Case cases[] = {
+      {L"a\x00FF", true},   // the last Latin-1 character
+      {L"a\x0100", false},  // the first after it
+      {L"a\tb", true},
+      {L"a\x1F" L"b", false},
+      {L"a\x0001", false},
+      {L"/a", true},
+      {L"a/", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    EXPECT_EQ(checkItem(makeItem(kNiHao, c.text, L"fine")), c.passes) << "reading";
+    EXPECT_EQ(checkItem(makeItem(kNiHao, L"ni3", c.text)), c.passes) << "meaning";
+  }
+}
+
+TEST(ItemCheck, FixReplacesFromTheFirstCharacterAfterLatin1) {
+  EditorItem item = makeItem(kNiHao, L"\x00FF\x0100", L"\x0100\x00FF");
+  fixItem(item);
+  EXPECT_EQ(fieldText(item.reading), L"\x00FF?");
+  EXPECT_EQ(fieldText(item.meaning), L"?\x00FF");
+}
+
 TEST(ItemCheck, LatinLettersAsHanziBecomeFullWidthQuestionMarks) {
   EditorItem item = makeItem(L"abc", L"ni", L"you");
   EXPECT_FALSE(checkItem(item));

@@ -7,6 +7,7 @@
 
 #include "core/lesson_editor_dialog.h"
 #include "editor_test_support.h"
+#include "memory_disk.h"
 #include "scripted_ports.h"
 
 namespace quillmark {
@@ -28,6 +29,7 @@ class FakeControls : public DialogControls {
   std::vector<std::wstring> lines;
   int selection = -1;
   int aboutShown = 0;
+  int lineInserts = 0;
 
   void type(const std::wstring& h, const std::wstring& r = L"", const std::wstring& m = L"") {
     hanzi = h;
@@ -47,6 +49,7 @@ class FakeControls : public DialogControls {
   }
   void insertListLine(int index, const std::wstring& text) override {
     lines.insert(lines.begin() + index, text);
+    ++lineInserts;
   }
   void deleteListLine(int index) override {
     lines.erase(lines.begin() + index);
@@ -54,6 +57,10 @@ class FakeControls : public DialogControls {
   }
   void clearList() override {
     lines.clear();
+    selection = -1;
+  }
+  void setListLines(const std::vector<std::wstring>& all) override {
+    lines = all;
     selection = -1;
   }
   void selectListLine(int index) override {
@@ -169,6 +176,37 @@ TEST_F(LessonEditorTest, PreviousStoresTheCurrentItem) {
   EXPECT_EQ(editor.currentIndex(), 0);
 }
 
+TEST_F(LessonEditorTest, PreviousAtTheFirstItemStoresNothingAndKeepsTheTypedText) {
+  enterTwoItems();
+  editor.previous();
+  controls.type(kNiHao, L"ni3 hao3", L"hi");
+  editor.previous();
+  EXPECT_EQ(editor.currentIndex(), 0);
+  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"hello");
+  EXPECT_EQ(controls.meaning, L"hi");
+}
+
+TEST_F(LessonEditorTest, NextOnAnEmptyHanziBeforeTheLastItemMovesOn) {
+  enterTwoItems();
+  editor.previous();
+  controls.type(L"");
+  editor.next();
+  EXPECT_EQ(editor.currentIndex(), 1);
+  EXPECT_EQ(controls.hanzi, kZhong);
+  EXPECT_EQ(hanziAt(0), kNiHao);
+  EXPECT_EQ(count(), 3u);
+}
+
+TEST_F(LessonEditorTest, ListSelectionStoresTheItemItLeaves) {
+  enterTwoItems();
+  controls.type(kZhong, L"zhong1", L"centre");
+  controls.selection = 0;
+  editor.selectItem();
+  EXPECT_EQ(fieldText(editor.items()[1].meaning), L"centre");
+  EXPECT_EQ(editor.currentIndex(), 0);
+  EXPECT_EQ(controls.hanzi, kNiHao);
+}
+
 TEST_F(LessonEditorTest, ListSelectionWithoutALineIsIgnored) {
   enterTwoItems();
   controls.selection = -1;
@@ -184,6 +222,21 @@ TEST_F(LessonEditorTest, LatinHanziIsFixedWhenTheUserAgrees) {
   EXPECT_EQ(hanziAt(0), L"\xFF1F\xFF1F\xFF1F");
   // The list keeps the text as typed.
   EXPECT_EQ(controls.lines[0], L"abc");
+}
+
+TEST_F(LessonEditorTest, AcceptedFixMarksTheLessonModified) {
+  for (bool accept : {true, false}) {
+    SCOPED_TRACE(accept);
+    storage.files[L"C:\\slash.gb"] = "\xD6\xD0 [zhong1] /middle//\r\n\xD6\xD0 [b] /two/\r\n";
+    chooser.paths = {L"C:\\slash.gb"};
+    editor.openLesson();
+    ASSERT_FALSE(editor.modified());
+    prompt.answers = {accept};
+    editor.next();
+    EXPECT_EQ(fieldText(editor.items()[0].meaning), accept ? L"middle" : L"middle/");
+    EXPECT_EQ(editor.modified(), accept);
+    prompt.answers = {false};  // "Save changes?" of the next round
+  }
 }
 
 TEST_F(LessonEditorTest, DecliningTheFixKeepsTheItemAsTyped) {
@@ -245,6 +298,20 @@ TEST_F(LessonEditorTest, DeleteRemovesAnItemBeforeTheLast) {
   EXPECT_EQ(controls.selection, 0);
 }
 
+TEST_F(LessonEditorTest, DeleteAtTheLastOfSeveralItemsEmptiesIt) {
+  enterTwoItems();
+  editor.next();
+  controls.type(kNiHao, L"hao3", L"good");
+  editor.storeCurrentItem();
+  editor.deleteItem();
+  ASSERT_EQ(count(), 3u);
+  EXPECT_EQ(editor.currentIndex(), 2);
+  EXPECT_EQ(hanziAt(1), kZhong);
+  EXPECT_EQ(hanziAt(2), L"");
+  EXPECT_EQ(controls.lines, (std::vector<std::wstring>{kNiHao, kZhong, L""}));
+  EXPECT_EQ(controls.hanzi, L"");
+}
+
 TEST_F(LessonEditorTest, DeleteOnTheOnlyItemEmptiesIt) {
   controls.type(kZhong, L"zhong1", L"middle");
   editor.storeCurrentItem();
@@ -290,6 +357,24 @@ TEST_F(LessonEditorTest, SaveAsCancelledKeepsAcceptedFixesAndModified) {
   EXPECT_TRUE(editor.currentFile().empty());
 }
 
+TEST_F(LessonEditorTest, SaveToItsFileOffersToFixAndShowsTheFixedList) {
+  controls.type(L"abc", L"a", L"b");
+  prompt.answers = {false};
+  editor.next();
+  chooser.paths = {L"C:\\f.gb"};
+  prompt.answers = {false};
+  editor.saveAs();
+  ASSERT_EQ(editor.currentFile(), L"C:\\f.gb");
+
+  prompt.questions.clear();
+  prompt.answers = {true};
+  editor.save();
+  EXPECT_EQ(prompt.questions, std::vector<std::wstring>{L"Fix errors?"});
+  EXPECT_EQ(controls.lines[0], L"\xFF1F\xFF1F\xFF1F");
+  EXPECT_EQ(hanziAt(0), L"\xFF1F\xFF1F\xFF1F");
+  EXPECT_EQ(chooser.asked, 1);
+}
+
 TEST_F(LessonEditorTest, ItemsThatFailTheCheckAreWrittenWhenTheUserDeclines) {
   controls.type(kZhong, L"zhong1", L"middle/");
   prompt.answers = {false, false, false};
@@ -313,6 +398,46 @@ TEST_F(LessonEditorTest, AFileThatCannotBeWrittenIsReportedAndKeepsModified) {
   EXPECT_TRUE(editor.modified());
   prompt.answers = {true};
   EXPECT_FALSE(editor.confirmClose());
+}
+
+TEST_F(LessonEditorTest, NewAndOpenStopWhenTheLessonCouldNotBeSaved) {
+  controls.type(kZhong, L"zhong1", L"middle");
+  storage.broken.insert(L"C:\\locked.gb");
+  chooser.paths = {L"C:\\locked.gb"};
+  editor.save();
+  const std::wstring title = controls.title;
+
+  prompt.answers = {true};
+  editor.newLesson();
+  EXPECT_EQ(hanziAt(0), kZhong);
+  EXPECT_EQ(controls.title, title);
+  EXPECT_TRUE(editor.modified());
+
+  prompt.answers = {true};
+  editor.openLesson();
+  EXPECT_EQ(chooser.asked, 1);
+  EXPECT_EQ(hanziAt(0), kZhong);
+}
+
+TEST_F(LessonEditorTest, CancelledSaveAsCancelsCloseNewAndOpen) {
+  controls.type(kZhong, L"zhong1", L"middle");
+  prompt.answers = {true};
+  EXPECT_FALSE(editor.confirmClose());
+  EXPECT_EQ(chooser.asked, 1);
+
+  prompt.answers = {true};
+  editor.newLesson();
+  EXPECT_EQ(chooser.asked, 2);
+  EXPECT_EQ(hanziAt(0), kZhong);
+  EXPECT_TRUE(editor.modified());
+
+  storage.files[L"C:\\other.gb"] = "\xD6\xD0 [a] /other/\r\n";
+  prompt.answers = {true};
+  chooser.paths = {L"", L"C:\\other.gb"};
+  editor.openLesson();
+  EXPECT_EQ(chooser.asked, 3);  // Save As only; the Open dialog never came
+  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"middle");
+  EXPECT_TRUE(editor.currentFile().empty());
 }
 
 TEST_F(LessonEditorTest, CharactersWithoutAFileFormAreReported) {
@@ -364,6 +489,7 @@ TEST_F(LessonEditorTest, UnreadableFileIsReportedAndTheLessonKept) {
   EXPECT_EQ(prompt.notices.size(), 1u);
   EXPECT_EQ(count(), 3u);
   EXPECT_TRUE(editor.currentFile().empty());
+  EXPECT_EQ(controls.title, L"MorvaneCHS Lesson Editor: (New)");
 }
 
 TEST_F(LessonEditorTest, OpenReportsShortenedLines) {
@@ -372,6 +498,108 @@ TEST_F(LessonEditorTest, OpenReportsShortenedLines) {
   editor.openLesson();
   ASSERT_EQ(prompt.notices.size(), 1u);
   EXPECT_NE(prompt.notices[0].find(L"Lines: 1."), std::wstring::npos);
+}
+
+class ShortenedLessonTest : public LessonEditorTest {
+ protected:
+  // Opens a file whose second line is too long for an item, and changes it.
+  void openShortened() {
+    storage.files[kPath] = kOriginal;
+    chooser.paths = {kPath};
+    editor.openLesson();
+    controls.type(kZhong, L"zhong1", L"centre");
+  }
+
+  const std::wstring kPath = L"C:\\lessons\\long.gb";
+  const std::string kOriginal =
+      "\xD6\xD0 [a] /one/\r\n\xD6\xD0 [b] /" + std::string(300, 'm') + "/\r\n";
+};
+
+const wchar_t kOverwriteQuestion[] =
+    L"\"C:\\lessons\\long.gb\" was not loaded whole (lines shortened: 2). Saving writes the "
+    L"shortened lesson over it, and what was not loaded is lost. Save anyway?";
+
+TEST_F(ShortenedLessonTest, SaveAsksBeforeWritingOverTheFileAndNoKeepsIt) {
+  openShortened();
+  prompt.answers = {false};
+  editor.save();
+  EXPECT_EQ(prompt.questions, std::vector<std::wstring>{kOverwriteQuestion});
+  EXPECT_EQ(storage.files[kPath], kOriginal);
+  EXPECT_TRUE(editor.modified());
+
+  // Closing with "Save changes?" Yes and then No keeps the dialog open.
+  prompt.answers = {true, false};
+  EXPECT_FALSE(editor.confirmClose());
+  EXPECT_EQ(storage.files[kPath], kOriginal);
+}
+
+TEST_F(ShortenedLessonTest, YesWritesOnceAndLaterSavesDoNotAskAgain) {
+  openShortened();
+  prompt.answers = {true};
+  editor.save();
+  EXPECT_EQ(storage.files[kPath].find("centre") != std::string::npos, true);
+  controls.type(kZhong, L"zhong1", L"middle");
+  prompt.questions.clear();
+  editor.save();
+  EXPECT_TRUE(prompt.questions.empty());
+  EXPECT_FALSE(editor.modified());
+}
+
+TEST_F(ShortenedLessonTest, SaveAsAsksOnlyForTheSameFile) {
+  openShortened();
+  chooser.paths = {L"C:\\lessons\\copy.gb", L"c:/LESSONS/Long.GB"};
+  editor.saveAs();
+  EXPECT_TRUE(prompt.questions.empty());
+  EXPECT_NE(storage.files.find(L"C:\\lessons\\copy.gb"), storage.files.end());
+  prompt.answers = {false};
+  editor.saveAs();
+  EXPECT_EQ(prompt.questions.size(), 1u);
+  EXPECT_EQ(storage.files[kPath], kOriginal);
+  EXPECT_EQ(editor.currentFile(), L"C:\\lessons\\copy.gb");
+}
+
+TEST_F(ShortenedLessonTest, NewLessonForgetsTheShortenedFile) {
+  openShortened();
+  prompt.answers = {false};
+  editor.newLesson();
+  controls.type(kZhong, L"zhong1", L"new");
+  chooser.paths = {kPath};
+  prompt.questions.clear();
+  editor.saveAs();
+  EXPECT_TRUE(prompt.questions.empty());
+  EXPECT_EQ(storage.files[kPath], "\xD6\xD0 [zhong1] /new/\r\n");
+}
+
+TEST_F(LessonEditorTest, FileWithMoreItemsThanTheEditorHoldsIsNotOverwrittenWithoutAsking) {
+  LessonEditorDialog small(controls, prompt, chooser, storage, codec, 2);
+  controls.editor = &small;
+  small.start();
+  const std::string three = "\xD6\xD0 [a] /1/\r\n\xD6\xD0 [b] /2/\r\n\xD6\xD0 [c] /3/\r\n";
+  storage.files[L"C:\\big.gb"] = three;
+  chooser.paths = {L"C:\\big.gb"};
+  small.openLesson();
+  EXPECT_EQ(small.items().size(), 2u);
+  ASSERT_EQ(prompt.notices.size(), 1u);
+  EXPECT_NE(prompt.notices[0].find(L"only the first 2 were loaded"), std::wstring::npos);
+  prompt.answers = {false};
+  small.save();
+  EXPECT_EQ(prompt.questions,
+            std::vector<std::wstring>{L"\"C:\\big.gb\" was not loaded whole (items after the first 2 "
+                                      L"left out). Saving writes the shortened lesson over it, and "
+                                      L"what was not loaded is lost. Save anyway?"});
+  EXPECT_EQ(storage.files[L"C:\\big.gb"], three);
+}
+
+TEST_F(LessonEditorTest, OpenFillsTheListInOneGo) {
+  std::string bytes;
+  for (int i = 0; i < 1000; ++i) bytes += "\xD6\xD0 [a] /" + std::to_string(i) + "/\r\n";
+  storage.files[L"C:\\many.gb"] = bytes;
+  chooser.paths = {L"C:\\many.gb"};
+  controls.lineInserts = 0;
+  editor.openLesson();
+  EXPECT_EQ(controls.lines.size(), 1000u);
+  EXPECT_EQ(controls.lineInserts, 0);
+  EXPECT_EQ(controls.selection, 0);
 }
 
 TEST_F(LessonEditorTest, NewStartsAnEmptyLessonAfterOfferingToSave) {
@@ -396,6 +624,47 @@ TEST_F(LessonEditorTest, CloseAsksOnlyWhenModified) {
   prompt.answers = {false};
   EXPECT_TRUE(editor.confirmClose());
   EXPECT_EQ(prompt.questions, std::vector<std::wstring>{L"Save changes?"});
+}
+
+// Saves interrupted at each step of the safe replacement: the editor says the
+// save failed and keeps its changes, the file is the old one, and the next
+// save writes the lesson.
+TEST(InterruptedEditorSave, TheEditorTellsKeepsItsChangesAndSavesNextTime) {
+  const std::wstring path = L"C:\\l.gb";
+  const std::string old = kNiHaoBytes + " [ni3] /old/\r\n";
+  const std::vector<fakes::DiskFaults> points = {
+      {1, -1, false, false, false}, {0, 0, false, false, false}, {0, 10, false, false, false},
+      {0, -1, true, false, false},  {0, -1, false, true, false}, {0, -1, false, false, true}};
+  for (const fakes::DiskFaults& faults : points) {
+    FakeControls controls;
+    ScriptedPrompt prompt;
+    ScriptedChooser chooser;
+    fakes::MemoryDisk disk;
+    FakeCodec codec;
+    LessonEditorDialog editor(controls, prompt, chooser, disk, codec);
+    controls.editor = &editor;
+    editor.start();
+    disk.files[path] = old;
+    chooser.paths = {path};
+    editor.openLesson();
+    controls.type(kZhong, L"zhong1", L"middle");
+
+    disk.faults = faults;
+    editor.save();
+    ASSERT_EQ(prompt.notices.size(), 1u);
+    EXPECT_EQ(prompt.notices[0],
+              L"The lesson could not be written to \"" + path + L"\". Your changes are not saved.");
+    EXPECT_TRUE(editor.modified());
+    EXPECT_EQ(fieldText(editor.items()[0].hanzi), kZhong);
+    EXPECT_EQ(disk.files[path], old);
+    EXPECT_EQ(disk.files.size(), 1u);
+
+    disk.faults = fakes::DiskFaults{};
+    editor.save();
+    EXPECT_EQ(prompt.notices.size(), 1u);
+    EXPECT_FALSE(editor.modified());
+    EXPECT_EQ(disk.files[path], "\xD6\xD0 [zhong1] /middle/\r\n");
+  }
 }
 
 }  // namespace

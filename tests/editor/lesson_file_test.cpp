@@ -105,6 +105,15 @@ TEST(LessonFileReader, SkipsLinesWithoutClosingBracketAfterTheOpening) {
   EXPECT_FALSE(parses(L"x ] [r /m/"));
 }
 
+TEST(LessonFileReader, TakesTheFirstClosingBracketOfTheLine) {
+  // One before "[" spoils the line, though another follows it.
+  EXPECT_FALSE(parses(L"x ] [r] /m/"));
+  EditorItem item;
+  ASSERT_TRUE(parseLessonLine(L"x [r]s] /m/", item));
+  EXPECT_EQ(fieldText(item.reading), L"r");
+  EXPECT_EQ(fieldText(item.meaning), L"m");
+}
+
 TEST(LessonFileReader, SkipsLinesWithoutSlashAfterClosingBracketOrWithItLast) {
   EXPECT_FALSE(parses(L"x /a/ [r] m"));
   EXPECT_FALSE(parses(L"x [r] /"));
@@ -143,6 +152,17 @@ TEST(LessonFileReader, LineBeyondTheByteLimitIsCutAndReported) {
   expectItem(lesson.items[0], kZhong, L"a", L"one");
   expectItem(lesson.items[1], kZhong, L"b", L"two");
   EXPECT_EQ(lesson.shortenedLines, std::vector<size_t>{1});
+}
+
+TEST(LessonFileReader, DictionarySizedFileLoadsWhole) {
+  // Well past the 32,767 items a list box of old Windows versions held.
+  const size_t kItems = 40000;
+  std::string bytes;
+  for (size_t i = 0; i < kItems; ++i) bytes += "\xD6\xD0 [a] /" + std::to_string(i) + "/\r\n";
+  LoadedLesson lesson = load(bytes);
+  ASSERT_EQ(lesson.items.size(), kItems);
+  EXPECT_FALSE(lesson.tooManyItems);
+  EXPECT_EQ(fieldText(lesson.items.back().meaning), L"39999");
 }
 
 TEST(LessonFileReader, StopsAtTheItemLimit) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -147,9 +148,11 @@ TEST_F(LessonTest, WrongItemComesBackUntilAnsweredRight) {
 
 TEST_F(LessonTest, QuizOfMoreItemsThanTheLessonHasKeepsThemAll) {
   Lesson lesson(folder.write(L"a.gb", gbItems(3)), 0);
-  lesson.startQuiz(25);
-  EXPECT_EQ(lesson.passSize(), 3);
-  EXPECT_EQ(passIndexes(lesson), (std::vector<int>{0, 1, 2}));
+  for (int32_t n : {3, 25, INT32_MAX}) {
+    lesson.startQuiz(n);
+    EXPECT_EQ(lesson.passSize(), 3);
+    EXPECT_EQ(passIndexes(lesson), (std::vector<int>{0, 1, 2}));
+  }
 }
 
 TEST_F(LessonTest, QuizTakesDistinctItemsInFileOrderAndRestartDrawsAnew) {
@@ -175,7 +178,7 @@ TEST_F(LessonTest, QuizTakesDistinctItemsInFileOrderAndRestartDrawsAnew) {
 
 TEST_F(LessonTest, QuizOfNoOrANegativeNumberOfItemsIsAnEmptyPass) {
   Lesson lesson(folder.write(L"a.gb", gbItems(4)), 0);
-  for (int32_t n : {0, -1, -100}) {
+  for (int32_t n : {0, -1, -100, INT32_MIN + 1, INT32_MIN}) {
     lesson.startQuiz(n);
     EXPECT_EQ(lesson.passSize(), 0);
     EXPECT_EQ(lesson.nextItem(), nullptr);
@@ -190,6 +193,42 @@ TEST_F(LessonTest, QuizStartResetsTheCountersAndTheWrongItems) {
   lesson.markRight(lesson.nextItem());
   lesson.markRight(lesson.nextItem());
   EXPECT_EQ(lesson.nextItem(), nullptr);
+}
+
+TEST_F(LessonTest, StartAllForgetsTheWrongItemsOfThePassBefore) {
+  Lesson lesson(folder.write(L"a.gb", gbItems(3)), 0);
+  lesson.markWrong(lesson.nextItem());
+  lesson.startAll();
+  std::set<LessonItem*> asked;
+  for (int i = 0; i < 3; ++i) {
+    LessonItem* item = lesson.nextItem();
+    ASSERT_NE(item, nullptr);
+    asked.insert(item);
+    lesson.markRight(item);
+  }
+  EXPECT_EQ(asked.size(), 3u);
+  EXPECT_EQ(lesson.nextItem(), nullptr);
+}
+
+// Counts the calls that reach nextItem through the virtual table.
+class CountingLesson : public Lesson {
+ public:
+  using Lesson::Lesson;
+  LessonItem* nextItem() override {
+    ++calls;
+    return Lesson::nextItem();
+  }
+  int calls = 0;
+};
+
+TEST_F(LessonTest, WrongItemsComeBackThroughTheDerivedLessonsPick) {
+  // So that Review, not the plain pick, chooses among the refilled items.
+  CountingLesson lesson(folder.write(L"a.gb", gbItems(1)), 0);
+  LessonItem* only = lesson.nextItem();
+  lesson.markWrong(only);
+  lesson.calls = 0;
+  EXPECT_EQ(lesson.nextItem(), only);
+  EXPECT_EQ(lesson.calls, 2);
 }
 
 TEST_F(LessonTest, RestartOfAFullPassAsksEveryItemAgain) {
@@ -212,6 +251,21 @@ TEST_F(LessonTest, ModesStartTheirPasses) {
   applyMode(lesson, static_cast<LessonMode>(999));
   EXPECT_EQ(lesson.passSize(), 60);
   EXPECT_EQ(static_cast<int>(LessonMode::Review), 123);
+}
+
+TEST_F(LessonTest, EveryOtherModeEndsReview) {
+  WeightedLesson lesson(folder.write(L"a.gb", gbItems(60)), folder.path(L"a.gb.st"), 0);
+  for (LessonMode mode : {LessonMode::Quiz25, LessonMode::Quiz50, LessonMode::Normal}) {
+    SCOPED_TRACE(static_cast<int>(mode));
+    applyMode(lesson, LessonMode::Review);
+    applyMode(lesson, mode);
+    int asked = 0;
+    while (LessonItem* item = lesson.nextItem()) {
+      lesson.markRight(item);
+      if (++asked > 100) break;
+    }
+    EXPECT_EQ(asked, lesson.passSize());
+  }
 }
 
 TEST_F(LessonTest, ReviewModeDoesNotUseUpThePassUntilAnotherModeIsApplied) {
@@ -260,8 +314,24 @@ TEST(RandomNumbers, IndexStaysBelowItsCountAndReachesEveryIndex) {
   }
 }
 
-TEST(RandomNumbers, TimeOfDaySeedStaysInItsRange) {
-  EXPECT_LT(timeOfDaySeed(), 59u * 2000 + 60 * 1000 + 1000);
+TEST(RandomNumbers, IndexIsTheCountScaledByTheNumberOver32768) {
+  struct Case {
+    int32_t r, count, index;
+  };
+  // 10923 / 32768 × 3 = 1.00003; 10922 / 32768 × 3 = 0.99994.
+  const Case cases[] = {{0, 3, 0}, {10922, 3, 0}, {10923, 3, 1}, {32767, 3, 2},
+                        {32767, 65536, 65534}, {16384, 7, 3}};
+  for (const Case& c : cases) {
+    seedRandom(testing::seedGivingFirst(c.r));
+    EXPECT_EQ(randomIndex(c.count), c.index) << c.r << " of " << c.count;
+  }
+}
+
+TEST(RandomNumbers, TimeOfDaySeedWeighsMinutesTwiceAsMuchAsSeconds) {
+  EXPECT_EQ(seedForTime(0, 0, 0), 0u);
+  EXPECT_EQ(seedForTime(7, 30, 250), 44250u);
+  EXPECT_EQ(seedForTime(59, 59, 999), 177999u);
+  EXPECT_LE(timeOfDaySeed(), 177999u);
 }
 
 }  // namespace

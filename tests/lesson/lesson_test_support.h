@@ -1,30 +1,16 @@
-// Helpers for the lesson tests: an in-memory File and a scratch folder for
-// lesson and progress files written from test bytes.
+// Helpers for the lesson tests: a scratch folder for lesson and progress
+// files written from test bytes, and generated lessons.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "memory_file_system.h"
 #include "platform/file.h"
 #include "base/ptr_array.h"
 
 namespace morvane::testing {
-
-// A File over bytes held in memory; reads and seeks as a disk file would.
-class MemoryFile : public File {
- public:
-  explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
-  size_t read(void* buffer, size_t n) override;
-  bool write(const void* buffer, size_t n) override;
-  bool seekRelative(int64_t delta) override;
-  bool seekTo(uint64_t offset) override;
-  int64_t size() override { return static_cast<int64_t>(bytes_.size()); }
-
- private:
-  std::string bytes_;
-  size_t pos_ = 0;
-};
 
 // A fresh folder under the system's temporary folder, removed with its files
 // when the object goes.
@@ -50,6 +36,10 @@ std::string readBytes(const std::wstring& path);
 // Hanzi or reading cells as text: single-byte cells as their character,
 // double-byte ones as their four-digit key in angle brackets ("<c4e3>").
 std::string cells(const PtrArray& list);
+
+// A seed after which the generator's first number is r (0..32767), for
+// worked examples of the draws.
+uint32_t seedGivingFirst(int32_t r);
 
 // `count` GB lesson lines, each a distinct two-Hanzi item with a reading
 // and a meaning naming its number ("item 0", "item 1", ...).

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lesson/item_weights.h"
+#include "lesson/lesson_mode.h"
 #include "lesson/random.h"
 #include "lesson/weighted_lesson.h"
 #include "lesson_test_support.h"
@@ -35,8 +36,8 @@ std::string leFloat(float f) {
 
 // A progress file: header (initial, sum, minimum, count) and weights.
 std::string progressFile(std::initializer_list<float> weights, float sum = 0.0f,
-                         int32_t count = -1) {
-  std::string out = leFloat(6.0f) + leFloat(sum) + leFloat(1.0f);
+                         int32_t count = -1, float minimum = 1.0f) {
+  std::string out = leFloat(6.0f) + leFloat(sum) + leFloat(minimum);
   out += le32(static_cast<uint32_t>(count < 0 ? static_cast<int32_t>(weights.size()) : count));
   for (float w : weights) out += leFloat(w);
   return out;
@@ -117,6 +118,37 @@ TEST(ItemWeights, PickFollowsTheWeights) {
   EXPECT_EQ(ItemWeights().weightedPick(), -1);
 }
 
+ItemWeights tableOf(std::initializer_list<float> weights) {
+  ItemWeights table;
+  for (float w : weights) table.appendWeight(w);
+  return table;
+}
+
+// The index drawn when the generator's next number is r.
+int32_t pickWith(const ItemWeights& weights, int32_t r) {
+  seedRandom(testing::seedGivingFirst(r));
+  return weights.weightedPick();
+}
+
+TEST(ItemWeights, PickWorkedExamples) {
+  ItemWeights even = tableOf({1.0f, 1.0f});
+  // Target 2 × r / 32767: 16383 gives 0.99997 (99 hundredths), below the
+  // first running total of 100; 16384 gives 1.00003 (100), which only a total
+  // above it takes.
+  EXPECT_EQ(pickWith(even, 0), 0);
+  EXPECT_EQ(pickWith(even, 16383), 0);
+  EXPECT_EQ(pickWith(even, 16384), 1);
+  // 32767 lands on the total itself: no index.
+  EXPECT_EQ(pickWith(even, 32767), -1);
+  EXPECT_EQ(pickWith(tableOf({1.0f, 1000.0f}), 32767), -1);
+
+  // 6000 × 32000 / 32767 is 5859.55, just past the first weight (with a
+  // factor of 1/32768 it would be 5859.38, before it).
+  ItemWeights uneven = tableOf({5859.5f, 140.5f});
+  EXPECT_EQ(pickWith(uneven, 32000), 1);
+  EXPECT_EQ(pickWith(uneven, 31999), 0);
+}
+
 TEST(ItemWeights, FileFormatIsLittleEndianSinglePrecision) {
   ItemWeights weights = ItemWeights::withDefaults(2);
   weights.adjustWeight(1, 6.0f);
@@ -172,6 +204,46 @@ TEST_F(ProgressTest, StoredSumIsIgnoredAndLowWeightsRaised) {
   EXPECT_EQ(lesson.weights().sum(), 4.0f);
 }
 
+TEST_F(ProgressTest, StoredMinimumIsTheTablesMinimum) {
+  std::wstring state = progress(L"a.gb.st", progressFile({1.5f, 3.0f}, 0, -1, 2.0f));
+  WeightedLesson lesson(lessonFile(L"a.gb", 2), state, 0);
+  EXPECT_EQ(lesson.weights().minimum(), 2.0f);
+  EXPECT_EQ(lesson.weights().weightAt(0), 2.0f);
+  EXPECT_EQ(lesson.weights().sum(), 5.0f);
+  lesson.markRight(lesson.passItemAt(1));
+  lesson.markRight(lesson.passItemAt(1));
+  EXPECT_EQ(lesson.weights().weightAt(1), 2.0f);
+  EXPECT_EQ(lesson.weights().sum(), 4.0f);
+}
+
+TEST_F(ProgressTest, WeightsTooLargeToAddUpAreDamaged) {
+  // Each is finite, but their sum, or the sum scaled by a draw, is not:
+  // every Review draw would miss.
+  const std::string cases[] = {progressFile({3e38f, 3e38f, 3e38f}),
+                               progressFile({1e35f, 1.0f, 1.0f})};
+  for (const std::string& bytes : cases) {
+    std::wstring state = progress(L"a.gb.st", bytes);
+    ItemWeights table;
+    EXPECT_EQ(loadProgress(state, 3, table), ProgressStatus::Damaged);
+    WeightedLesson lesson(lessonFile(L"a.gb", 3), state, 0);
+    EXPECT_EQ(lesson.weights().sum(), 18.0f);
+    lesson.saveProgress();
+    EXPECT_EQ(readBytes(state), progressFile({6, 6, 6}, 18.0f));
+  }
+  // The largest sum a draw can still scale is kept.
+  ItemWeights table;
+  EXPECT_EQ(loadProgress(progress(L"b.gb.st", progressFile({1e34f})), 1, table),
+            ProgressStatus::Loaded);
+}
+
+TEST_F(ProgressTest, SetFileTooHeavyTogetherWithTheOthersStartsAtSix) {
+  WeightedLesson set(lessonFile(L"a.gb", 1), progress(L"a.gb.st", progressFile({1e34f})), 0);
+  set.addFile(lessonFile(L"b.gb", 2), progress(L"b.gb.st", progressFile({1e34f, 2.0f})));
+  EXPECT_EQ(set.weights().weightAt(0), 1e34f);
+  EXPECT_EQ(set.weights().weightAt(1), 6.0f);
+  EXPECT_EQ(set.weights().weightAt(2), 6.0f);
+}
+
 TEST_F(ProgressTest, WeightsAreReadWhateverTheStoredInitialWeight) {
   std::string bytes = progressFile({2.0f, 3.0f});
   bytes.replace(0, 4, le32(0x7fc00000));  // not a number
@@ -185,6 +257,18 @@ TEST_F(ProgressTest, TrackingOffLeavesWeightsAlone) {
   lesson.setTrackWrong(false);
   lesson.markWrong(lesson.passItemAt(0));
   lesson.markRight(lesson.passItemAt(1));
+  EXPECT_EQ(lesson.weights().sum(), 12.0f);
+  EXPECT_EQ(lesson.wrongCount(), 1);
+}
+
+TEST_F(ProgressTest, ItemOfAnotherLessonChangesNoWeight) {
+  WeightedLesson lesson(lessonFile(L"a.gb", 2), folder.path(L"a.gb.st"), 0);
+  WeightedLesson other(lessonFile(L"b.gb", 2), folder.path(L"b.gb.st"), 0);
+  lesson.markWrong(other.passItemAt(0));
+  lesson.markRight(other.passItemAt(1));
+  lesson.markRight(other.passItemAt(1));
+  EXPECT_EQ(lesson.weights().weightAt(0), 6.0f);
+  EXPECT_EQ(lesson.weights().weightAt(1), 6.0f);
   EXPECT_EQ(lesson.weights().sum(), 12.0f);
   EXPECT_EQ(lesson.wrongCount(), 1);
 }
@@ -278,6 +362,22 @@ TEST_F(ProgressTest, ReviewAlternatesBetweenTwoEqualItems) {
   }
 }
 
+TEST_F(ProgressTest, ReviewGoesOnWhenTheDrawFallsBackToAFinishedPass) {
+  // The heavy item is drawn a hundred times in a row now and then; the pass
+  // gives an item instead, and is soon used up.
+  WeightedLesson lesson(lessonFile(L"a.gb", 2),
+                        progress(L"a.gb.st", progressFile({1.0f, 1000.0f})), 0);
+  seedRandom(11);
+  applyMode(lesson, LessonMode::Review);
+  for (int i = 0; i < 100; ++i) {
+    LessonItem* item = lesson.nextItem();
+    ASSERT_NE(item, nullptr) << "call " << i;
+    lesson.markRight(item);
+  }
+  // A new pass of all items is not a new start: the counters go on.
+  EXPECT_EQ(lesson.rightCount(), 100);
+}
+
 TEST_F(ProgressTest, ReviewPrefersHeavyItems) {
   WeightedLesson lesson(lessonFile(L"a.gb", 3),
                         progress(L"a.gb.st", progressFile({1.0f, 1.0f, 200.0f})), 0);
@@ -308,6 +408,19 @@ TEST_F(ProgressTest, LessonSetSavesEachFilesWeightsToItsOwnFile) {
   set.saveProgress();
   EXPECT_EQ(readBytes(firstState), progressFile({6, 6, 6}, 18.0f));
   EXPECT_EQ(readBytes(secondState), progressFile({12, 6, 6, 18}, 42.0f));
+}
+
+TEST_F(ProgressTest, SetSaveGoesOnAfterAFileThatCannotBeWritten) {
+  std::wstring firstState = folder.path(L"a.gb.st");
+  std::wstring unwritable = folder.path(L"no such folder/b.gb.st");
+  std::wstring thirdState = folder.path(L"c.gb.st");
+  WeightedLesson set(lessonFile(L"a.gb", 1), firstState, 0);
+  set.addFile(lessonFile(L"b.gb", 1), unwritable);
+  set.addFile(lessonFile(L"c.gb", 2), thirdState);
+  set.markWrong(set.passItemAt(3));
+  set.saveProgress();
+  EXPECT_EQ(readBytes(firstState), progressFile({6}, 6.0f));
+  EXPECT_EQ(readBytes(thirdState), progressFile({6, 12}, 18.0f));
 }
 
 TEST_F(ProgressTest, StaleSecondProgressFileKeepsTheFirstFilesWeights) {

@@ -36,8 +36,9 @@ std::string progressSentence(const FileAnalysis& file) {
       return name + " holds a different number of weights than the file has items; every "
                     "item starts at 6.0 and the next save rewrites it";
     case ProgressStatus::Damaged:
-      return name + " is damaged (shorter than it announces, or its minimum is not a "
-                    "number); every item starts at 6.0 and the next save rewrites it";
+      return name + " is damaged (shorter than it announces, its minimum is not a "
+                    "number, or its weights are too large to add up); every item starts "
+                    "at 6.0 and the next save rewrites it";
     default:
       return name + " not found; every item starts at 6.0";
   }

@@ -1,17 +1,13 @@
-// Buffered byte reading with step-back.
+// Block reading with step-back.
 #include "lesson/byte_source.h"
 
 namespace morvane {
 
-bool ByteSource::next(uint8_t& byte) {
-  if (pos_ == length_) {
-    bufferStart_ += static_cast<int64_t>(length_);
-    pos_ = 0;
-    length_ = file_.read(buffer_, sizeof buffer_);
-    if (length_ == 0) return false;
-  }
-  byte = buffer_[pos_++];
-  return true;
+bool ByteSource::refill() {
+  bufferStart_ += static_cast<int64_t>(length_);
+  pos_ = 0;
+  length_ = file_.read(buffer_.get(), kBlockSize);
+  return length_ > 0;
 }
 
 bool ByteSource::stepBack(int32_t n) {

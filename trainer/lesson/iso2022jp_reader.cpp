@@ -1,4 +1,5 @@
-// The ISO-2022-JP reader's shift-state machine.
+// The ISO-2022-JP reader's escape sequences, shifts and item loop.
+#include "lesson/item_scan.h"
 #include "lesson/token_readers.h"
 
 namespace morvane {
@@ -11,15 +12,20 @@ const uint8_t kShiftIn = 0x0F;
 
 }  // namespace
 
-bool Iso2022JpReader::readOrEnd(uint8_t& byte) {
-  if (readByte(byte)) return true;
-  state_ = State::End;
-  return false;
+void Iso2022JpReader::shiftOutOrEscape(uint8_t byte) {
+  if (byte == kShiftOut) {
+    state_ = State::Katakana8;
+  } else {
+    handleEscape(byte);
+  }
 }
 
-void Iso2022JpReader::enter(State state, int32_t doubleByte) {
-  state_ = state;
-  doubleByte_ = doubleByte;
+void Iso2022JpReader::shiftInOrSkip(uint8_t byte) {
+  if (byte == kShiftIn) {
+    enter(State::Ascii, 0);
+  } else {
+    skipLine(byte);
+  }
 }
 
 // Acts on an escape sequence starting with `byte`; anything that is not one
@@ -53,49 +59,6 @@ void Iso2022JpReader::handleEscape(uint8_t byte) {
   skipLine(c);
 }
 
-Token Iso2022JpReader::nextToken() {
-  for (;;) {
-    uint8_t b;
-    switch (state_) {
-      case State::End:
-        return Token{};
-      case State::Ascii:
-        if (!readOrEnd(b)) return Token{};
-        if (b >= 0x20 && b <= 0x7E) return Token::single(b);
-        if (b == kShiftOut) {
-          state_ = State::Katakana8;
-        } else {
-          handleEscape(b);
-        }
-        break;
-      case State::Kanji: {
-        if (!readOrEnd(b)) return Token{};
-        if (b < 0x21 || b > 0x7E) {
-          handleEscape(b);
-          break;
-        }
-        uint8_t t;
-        if (!readOrEnd(t)) return Token{};
-        if (t >= 0x21 && t <= 0x7E) return Token::pair(b, t);
-        skipLine(t);
-        break;
-      }
-      case State::Katakana7:
-        if (!readOrEnd(b)) return Token{};
-        if (b >= 0x21 && b <= 0x5F) return Token::single(b);
-        handleEscape(b);
-        break;
-      case State::Katakana8:
-        if (!readOrEnd(b)) return Token{};
-        if (b >= 0xA1 && b <= 0xDF) return Token::single(b);
-        if (b == kShiftIn) {
-          enter(State::Ascii, 0);
-        } else {
-          skipLine(b);
-        }
-        break;
-    }
-  }
-}
+bool Iso2022JpReader::readItemInto(ItemBuilder& builder) { return scanItem(*this, builder); }
 
 }  // namespace morvane

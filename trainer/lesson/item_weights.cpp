@@ -72,6 +72,7 @@ class ProgressFileReader {
       for (int32_t i = 0; i < n; ++i) loaded.appendWeight(getFloat(chunk + 4 * i));
       left -= n;
     }
+    if (!isDrawableSum(loaded.sum_)) return ProgressStatus::Damaged;
     table = std::move(loaded);
     return ProgressStatus::Loaded;
   }
@@ -84,6 +85,8 @@ int64_t hundredths(float x) {
   if (scaled <= -9.0e18f) return std::numeric_limits<int64_t>::min();
   return static_cast<int64_t>(scaled);
 }
+
+bool isDrawableSum(float sum) { return std::isfinite(sum * 32767.0f); }
 
 ItemWeights ItemWeights::withDefaults(int32_t count) {
   ItemWeights table;

@@ -56,12 +56,17 @@ class ItemWeights {
 // NaN compares below everything.
 int64_t hundredths(float x);
 
+// True when a weighted draw can scale sum by every random number (up to
+// 32767) without overflow; larger sums make every draw miss.
+bool isDrawableSum(float sum);
+
 // What became of a progress file when it was read.
 enum class ProgressStatus {
   Loaded,   // its weights are in use
   Missing,  // no such file, or it cannot be opened
   Stale,    // it holds a different number of weights than the lesson file has items
-  Damaged,  // shorter than its count announces, or its minimum is not a number
+  Damaged,  // shorter than its count announces, its minimum is not a number,
+            // or its weights add up to more than a draw can scale
 };
 
 // Reads the progress file at path into table when it holds exactly

@@ -34,10 +34,9 @@ void Lesson::readOpenFile(OpenLessonFile file) {
 
 void Lesson::startQuiz(int32_t n) {
   wrongList_.clear();
-  pending_.clear();
-  for (auto& item : items_) pending_.push_back(item.get());
-  // A negative n must not remove more entries than there are.
-  for (int32_t drop = static_cast<int32_t>(pending_.size()) - n; drop > 0 && !pending_.empty();
+  fillPassWithAllItems();
+  // In 64 bits, so that no n overflows; a negative n empties the pass.
+  for (int64_t drop = static_cast<int64_t>(pending_.size()) - n; drop > 0 && !pending_.empty();
        --drop) {
     pending_.erase(pending_.begin() + randomIndex(static_cast<int32_t>(pending_.size())));
   }
@@ -62,8 +61,7 @@ void Lesson::restart() { startQuiz(passSize_); }
 
 void Lesson::startAll() {
   wrongList_.clear();
-  pending_.clear();
-  for (auto& item : items_) pending_.push_back(item.get());
+  fillPassWithAllItems();
   resetCounters();
   passSize_ = static_cast<int32_t>(pending_.size());
 }
@@ -116,10 +114,11 @@ void Lesson::readItems(File& file, EncodingCode code) {
 }
 
 void Lesson::readItemsFrom(TokenReader& reader) {
+  ItemReader itemReader(reader);
   for (;;) {
     int32_t count = itemCount();
     if ((maxItems_ != 0 && count >= maxItems_) || count >= kMaxLessonItems) return;
-    std::unique_ptr<LessonItem> next = readItem(reader);
+    std::unique_ptr<LessonItem> next = itemReader.next();
     if (!next->valid) return;
     pending_.push_back(next.get());
     items_.push_back(std::move(next));
@@ -133,6 +132,11 @@ void Lesson::appendFile(const std::wstring& path) {
 
 std::unique_ptr<TokenReader> Lesson::createReader(File& file, EncodingCode code) {
   return makeTokenReader(file, code);
+}
+
+void Lesson::fillPassWithAllItems() {
+  pending_.clear();
+  for (auto& item : items_) pending_.push_back(item.get());
 }
 
 int32_t Lesson::indexOf(const LessonItem* item) const {

@@ -91,6 +91,8 @@ class Lesson {
  protected:
   // Position of item in the list of all items, or -1.
   int32_t indexOf(const LessonItem* item) const;
+  // Puts every item into the pass in file order; counters and passSize stay.
+  void fillPassWithAllItems();
   LessonItem* itemPointer(int32_t index) { return items_[static_cast<size_t>(index)].get(); }
 
  private:

@@ -8,22 +8,17 @@
 
 #include "base/ptr_array.h"
 #include "lesson/char_token.h"
+#include "lesson/item_builder.h"
 #include "lesson/token_reader.h"
 
 namespace morvane {
 
-// Longest Hanzi or reading kept, in cells, and longest meaning, in bytes.
-// Far above any real item (a whole passage with its pinyin, or the notes that
-// run on to the end of a file, fit); they only keep a hostile file from
-// making one item use memory without bound. Characters beyond them are read
-// and dropped.
-constexpr int32_t kMaxItemCells = 65536;
-constexpr size_t kMaxMeaningBytes = 1 << 20;
-
 class LessonItem {
  public:
   LessonItem() : reading(64), hanzi(64) {}
-  ~LessonItem();
+  // An item whose lists hold exactly the given numbers of cells without
+  // growing, so that a dictionary-sized lesson is not mostly empty slots.
+  LessonItem(int32_t readingCells, int32_t hanziCells) : reading(readingCells), hanzi(hanziCells) {}
   LessonItem(const LessonItem&) = delete;
   LessonItem& operator=(const LessonItem&) = delete;
 
@@ -35,8 +30,8 @@ class LessonItem {
   // Zero-terminated; each byte of the file's meaning became the wide
   // character of the same value. Null only if memory ran out.
   std::unique_ptr<wchar_t[]> meaning;
-  // Owned CharToken cells (a CharString each): single-byte characters are
-  // (0, byte); '/' in a reading is held as ';'.
+  // CharToken cells (a CharString each), owned by the item: single-byte
+  // characters are (0, byte); '/' in a reading is held as ';'.
   PtrArray reading;
   PtrArray hanzi;
   // One byte per cell: 3 for every reading cell; 0 for Hanzi cells until the
@@ -45,10 +40,34 @@ class LessonItem {
   std::vector<uint8_t> hanziMarks;
   // The Hanzi, the reading and the meaning were all found.
   bool valid = false;
+
+ private:
+  friend class ItemBuilder;
+
+  // The cells of both lists, Hanzi first, in one block.
+  std::unique_ptr<CharToken[]> cells_;
 };
 
-// Builds one item from the reader's position: Hanzi, reading, then meaning.
-// Never null; the item is not valid when any part was missing.
+// Reads the items of one reader in turn, keeping its working space from item
+// to item. An encoding reader of the lesson core reads each item with its
+// own loop; any other TokenReader is read through its virtual operations.
+class ItemReader {
+ public:
+  explicit ItemReader(TokenReader& reader);
+  ItemReader(const ItemReader&) = delete;
+  ItemReader& operator=(const ItemReader&) = delete;
+
+  // The next item from the reader's position: Hanzi, reading, then meaning.
+  // Never null; the item is not valid when any part was missing.
+  std::unique_ptr<LessonItem> next();
+
+ private:
+  TokenReader& reader_;
+  FileTokenReader* encodingReader_;
+  ItemBuilder builder_;
+};
+
+// One item from the reader's position (see ItemReader::next).
 std::unique_ptr<LessonItem> readItem(TokenReader& reader);
 
 }  // namespace morvane

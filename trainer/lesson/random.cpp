@@ -25,9 +25,13 @@ uint32_t timeOfDaySeed() {
   auto now = system_clock::now();
   std::time_t seconds = system_clock::to_time_t(now);
   std::tm* local = std::localtime(&seconds);
-  auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+  int millis = static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
   if (!local) return static_cast<uint32_t>(millis);
-  return static_cast<uint32_t>(local->tm_min * 2000 + local->tm_sec * 1000 + millis);
+  return seedForTime(local->tm_min, local->tm_sec, millis);
+}
+
+uint32_t seedForTime(int minute, int second, int millisecond) {
+  return static_cast<uint32_t>(minute * 2000 + second * 1000 + millisecond);
 }
 
 int32_t randomIndex(int32_t count) {

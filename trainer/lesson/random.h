@@ -12,8 +12,11 @@ void seedRandom(uint32_t seed);
 // The next number, 0 to 32767.
 int32_t nextRandom();
 
-// Minute × 2000 + second × 1000 + millisecond of the local time of day.
+// seedForTime of the local time of day.
 uint32_t timeOfDaySeed();
+
+// Minute × 2000 + second × 1000 + millisecond.
+uint32_t seedForTime(int minute, int second, int millisecond);
 
 // A random index below count (count > 0), scaled from nextRandom().
 int32_t randomIndex(int32_t count);

@@ -11,21 +11,6 @@ Token FileTokenReader::endData(int byte) {
   return Token{};
 }
 
-bool FileTokenReader::startToken(uint8_t& byte, Token& token) {
-  token = Token{};
-  if (ended_) return true;
-  if (!readByte(byte)) {
-    token = endData(-1);
-    return true;
-  }
-  if (byte >= 0x0A && byte <= 0x7E) {
-    doubleByte_ = 0;
-    token = Token::single(byte);
-    return true;
-  }
-  return false;
-}
-
 void FileTokenReader::skipLine(uint8_t byte) {
   int64_t start = position() - 1;
   uint8_t first = byte;

@@ -53,13 +53,18 @@ class ReaderObserver {
   virtual void lineSkipped(int64_t offset, uint8_t byte, int64_t length) = 0;
 };
 
-// What the five encoding readers share: a buffered byte source over a file
-// they do not own, step-back by moving the position, and end reporting.
+class ItemBuilder;
+
+// What the five encoding readers share: a block-buffered byte source over a
+// file they do not own, step-back by moving the position, and end reporting.
 class FileTokenReader : public TokenReader {
  public:
   explicit FileTokenReader(File& file) : source_(file) {}
 
   void stepBack(int32_t n) override { source_.stepBack(n); }
+  // Reads one item into builder with the reader's own token loop, which makes
+  // no virtual call per character; true if the item is valid.
+  virtual bool readItemInto(ItemBuilder& builder) = 0;
 
   // Bytes consumed since the reader was made.
   int64_t position() const { return source_.offset(); }
@@ -70,7 +75,22 @@ class FileTokenReader : public TokenReader {
   // The first step every single-state reader shares: none once the data has
   // ended or at its end, LF and printable ASCII as single characters. True
   // when `token` is the answer; otherwise `byte` is left for the encoding.
-  bool startToken(uint8_t& byte, Token& token);
+  bool startToken(uint8_t& byte, Token& token) {
+    if (ended_) {
+      token = Token{};
+      return true;
+    }
+    if (!readByte(byte)) {
+      token = endData(-1);
+      return true;
+    }
+    if (byte >= 0x0A && byte <= 0x7E) {
+      doubleByte_ = 0;
+      token = Token::single(byte);
+      return true;
+    }
+    return false;
+  }
   // Ends the data for good (single-state readers): this and every later
   // token is none. `byte` is the offending byte just read, or -1 at the end.
   Token endData(int byte);

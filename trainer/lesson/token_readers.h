@@ -1,6 +1,7 @@
 // The five encoding readers. GB, Big5, EUC-KR and EUC-JP have one state and
 // end the data at the first byte their encoding does not allow; ISO-2022-JP
-// follows escape sequences and drops damaged lines instead.
+// follows escape sequences and drops damaged lines instead. Their nextToken
+// bodies are here, so that item loops over a reader of known type inline them.
 #pragma once
 
 #include "lesson/token_reader.h"
@@ -18,7 +19,22 @@ struct ByteRange {
 // double-byte character; LF and printable ASCII are single characters.
 class LeadTrailReader : public FileTokenReader {
  public:
-  Token nextToken() override;
+  Token nextToken() final {
+    uint8_t b;
+    Token token;
+    if (startToken(b, token)) return token;
+    if (!lead_.has(b)) return endData(b);
+    uint8_t t;
+    if (!readByte(t)) return endData(-1);
+    if (trail_.has(t) || otherTrail_.has(t)) {
+      doubleByte_ = 1;
+      return Token::pair(b, t);
+    }
+    // A lead byte without a proper trail stands alone; the trail is lost.
+    doubleByte_ = 0;
+    return Token::single(b);
+  }
+  bool readItemInto(ItemBuilder& builder) final;
 
  protected:
   LeadTrailReader(File& file, ByteRange lead, ByteRange trail, ByteRange otherTrail)
@@ -52,26 +68,97 @@ class Big5Reader : public LeadTrailReader {
 };
 
 // EUC-JP, delivering JIS X 0208 row and cell folded to 7 bits.
-class EucJpReader : public FileTokenReader {
+class EucJpReader final : public FileTokenReader {
  public:
   explicit EucJpReader(File& file) : FileTokenReader(file) {}
-  Token nextToken() override;
+  Token nextToken() override {
+    uint8_t b;
+    Token token;
+    if (startToken(b, token)) return token;
+    if (b >= 0xA0) {
+      uint8_t t;
+      if (!readByte(t)) return endData(-1);
+      if (t >= 0xA0) {
+        doubleByte_ = 1;
+        return Token::pair(static_cast<uint8_t>(b - 0x80), static_cast<uint8_t>(t - 0x80));
+      }
+      doubleByte_ = 0;
+      return Token::single(b);
+    }
+    if (b == 0x8F) {
+      doubleByte_ = 0;
+      return Token::single(b);
+    }
+    if (b == 0x8E) {
+      // Half-width katakana (a second byte of 0xA0 or above) ends the data.
+      uint8_t c;
+      if (!readByte(c)) return endData(-1);
+      if (c >= 0xA0) return endData(c);
+      doubleByte_ = 0;
+      return Token::single(c);
+    }
+    return endData(b);
+  }
+  bool readItemInto(ItemBuilder& builder) override;
 };
 
 // ISO-2022-JP: a shift-state machine driven by escape sequences and SO/SI.
 // doubleByte is 1 exactly while in Kanji state.
-class Iso2022JpReader : public FileTokenReader {
+class Iso2022JpReader final : public FileTokenReader {
  public:
   enum class State { Ascii, Kanji, Katakana7, Katakana8, End };
 
   explicit Iso2022JpReader(File& file) : FileTokenReader(file) {}
-  Token nextToken() override;
+  Token nextToken() override {
+    for (;;) {
+      uint8_t b;
+      if (state_ == State::End) return Token{};
+      if (!readOrEnd(b)) return Token{};
+      switch (state_) {
+        case State::Ascii:
+          if (b >= 0x20 && b <= 0x7E) return Token::single(b);
+          shiftOutOrEscape(b);
+          break;
+        case State::Kanji: {
+          if (b < 0x21 || b > 0x7E) {
+            handleEscape(b);
+            break;
+          }
+          uint8_t t;
+          if (!readOrEnd(t)) return Token{};
+          if (t >= 0x21 && t <= 0x7E) return Token::pair(b, t);
+          skipLine(t);
+          break;
+        }
+        case State::Katakana7:
+          if (b >= 0x21 && b <= 0x5F) return Token::single(b);
+          handleEscape(b);
+          break;
+        default:  // Katakana8
+          if (b >= 0xA1 && b <= 0xDF) return Token::single(b);
+          shiftInOrSkip(b);
+          break;
+      }
+    }
+  }
+  bool readItemInto(ItemBuilder& builder) override;
   State state() const { return state_; }
 
  private:
   // Reads one byte; at the end of the data the state becomes End.
-  bool readOrEnd(uint8_t& byte);
-  void enter(State state, int32_t doubleByte);
+  bool readOrEnd(uint8_t& byte) {
+    if (readByte(byte)) return true;
+    state_ = State::End;
+    return false;
+  }
+  void enter(State state, int32_t doubleByte) {
+    state_ = state;
+    doubleByte_ = doubleByte;
+  }
+  // Ascii state: SO enters Katakana8; anything else is an escape's start.
+  void shiftOutOrEscape(uint8_t byte);
+  // Katakana8 state: SI returns to Ascii; anything else drops the line.
+  void shiftInOrSkip(uint8_t byte);
   void handleEscape(uint8_t byte);
 
   State state_ = State::Ascii;

@@ -38,6 +38,8 @@ void WeightedLesson::addWeightsOf(int32_t itemsBefore, const std::wstring& progr
                                   bool lessonOpened) {
   ItemWeights table;
   loadProgress(progressPath, itemCount() - itemsBefore, table);
+  // Weights too heavy only together with the set's others are as unusable.
+  if (!isDrawableSum(weights_.sum() + table.sum())) table = ItemWeights::withDefaults(table.count());
   fileRecords_.push_back({progressPath, table.count(), lessonOpened});
   for (int32_t i = 0; i < table.count(); ++i) weights_.appendWeight(table.weightAt(i));
 }
@@ -55,6 +57,11 @@ LessonItem* WeightedLesson::nextItem() {
     }
   }
   if (!result) result = Lesson::nextItem();
+  if (!result && reviewMode_ && itemCount() > 1) {
+    // The fallback has used up the pass, but Review goes on until the mode changes.
+    fillPassWithAllItems();
+    result = Lesson::nextItem();
+  }
   lastPicked_ = result;
   return result;
 }

@@ -32,7 +32,9 @@ class WeightedLesson : public Lesson {
   void addFile(const std::wstring& path, const std::wstring& progressPath) override;
   void addOpenFile(OpenLessonFile file, const std::wstring& progressPath) override;
   // In Review (with more than one item): an item drawn by weight, not the one
-  // picked last; it does not use up the pass. Otherwise as Lesson.
+  // picked last; it does not use up the pass, and when a draw fails and the
+  // pass is through, a new pass of all items starts, so Review never ends.
+  // Otherwise as Lesson.
   LessonItem* nextItem() override;
   // Right takes 1.0 off the item's weight (down to 1.0), Wrong adds 6.0,
   // while tracking is on.

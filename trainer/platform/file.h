@@ -1,5 +1,6 @@
 // Files as the platform-neutral core sees them. One implementation per platform
-// (file_win32.cpp, file_posix.cpp); tests may add in-memory fakes.
+// (file_win32.cpp, file_posix.cpp) behind file_system.h, where tests and fuzz
+// targets put files held in memory or files that fail on purpose.
 #pragma once
 
 #include <cstddef>
@@ -28,6 +29,10 @@ class File {
 
   // The file's current length in bytes, or -1 if it cannot be told.
   virtual int64_t size() = 0;
+
+  // Pushes every byte written so far to the storage; false if any could not
+  // be stored.
+  virtual bool flush() { return true; }
 };
 
 // Opens an existing file for reading (shared for reading by others), or none.

@@ -1,10 +1,11 @@
 // Files on POSIX systems (the native build of the core, its tools and tests).
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 
-#include "file.h"
-#include "utf8.h"
+#include "platform/file_system.h"
+#include "platform/utf8.h"
 
 namespace morvane {
 
@@ -26,6 +27,7 @@ class PosixFile : public File {
     if (fstat(fileno(f_), &st) != 0) return -1;
     return st.st_size;
   }
+  bool flush() override { return std::fflush(f_) == 0 && fsync(fileno(f_)) == 0; }
 
  private:
   FILE* f_;
@@ -33,42 +35,44 @@ class PosixFile : public File {
 
 std::string nativePath(const std::wstring& path) { return toUtf8(path); }
 
+class PosixFileSystem : public FileSystem {
+ public:
+  std::unique_ptr<File> openForRead(const std::wstring& path) override {
+    FILE* f = std::fopen(nativePath(path).c_str(), "rb");
+    if (!f) return nullptr;
+    struct stat st;
+    if (fstat(fileno(f), &st) != 0 || S_ISDIR(st.st_mode)) {
+      std::fclose(f);
+      return nullptr;
+    }
+    return std::make_unique<PosixFile>(f);
+  }
+
+  std::unique_ptr<File> createForWrite(const std::wstring& path, bool /*hidden*/) override {
+    FILE* f = std::fopen(nativePath(path).c_str(), "wb");
+    if (!f) return nullptr;
+    return std::make_unique<PosixFile>(f);
+  }
+
+  bool moveReplacing(const std::wstring& from, const std::wstring& to, bool /*hidden*/) override {
+    return std::rename(nativePath(from).c_str(), nativePath(to).c_str()) == 0;
+  }
+
+  bool remove(const std::wstring& path) override {
+    return std::remove(nativePath(path).c_str()) == 0;
+  }
+
+  bool exists(const std::wstring& path) override {
+    struct stat st;
+    return stat(nativePath(path).c_str(), &st) == 0;
+  }
+};
+
 }  // namespace
 
-std::unique_ptr<File> openFileForRead(const std::wstring& path) {
-  FILE* f = std::fopen(nativePath(path).c_str(), "rb");
-  if (!f) return nullptr;
-  struct stat st;
-  if (fstat(fileno(f), &st) != 0 || S_ISDIR(st.st_mode)) {
-    std::fclose(f);
-    return nullptr;
-  }
-  return std::make_unique<PosixFile>(f);
-}
-
-std::unique_ptr<File> createFileForWrite(const std::wstring& path, bool /*hidden*/) {
-  FILE* f = std::fopen(nativePath(path).c_str(), "wb");
-  if (!f) return nullptr;
-  return std::make_unique<PosixFile>(f);
-}
-
-bool replaceFileContents(const std::wstring& path, const void* data, size_t n, bool /*hidden*/) {
-  std::string target = nativePath(path);
-  std::string temp = target + ".new";
-  FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(data, 1, n, f) == n;
-  ok = (std::fclose(f) == 0) && ok;
-  if (!ok || std::rename(temp.c_str(), target.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
-}
-
-bool pathExists(const std::wstring& path) {
-  struct stat st;
-  return stat(nativePath(path).c_str(), &st) == 0;
+FileSystem& platformFileSystem() {
+  static PosixFileSystem fs;
+  return fs;
 }
 
 }  // namespace morvane

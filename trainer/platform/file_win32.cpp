@@ -1,7 +1,7 @@
 // Files on Windows: CreateFileW / ReadFile / SetFilePointer, as the trainer uses them.
 #include <windows.h>
 
-#include "file.h"
+#include "platform/file_system.h"
 
 namespace morvane {
 
@@ -36,6 +36,7 @@ class Win32File : public File {
     if (!GetFileSizeEx(h_, &s)) return -1;
     return s.QuadPart;
   }
+  bool flush() override { return FlushFileBuffers(h_) != 0; }
 
  private:
   bool seek(int64_t distance, DWORD method) {
@@ -50,50 +51,50 @@ DWORD attributesFor(bool hidden) {
   return hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL;
 }
 
-}  // namespace
-
-std::unique_ptr<File> openFileForRead(const std::wstring& path) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return nullptr;
-  return std::make_unique<Win32File>(h);
-}
-
-std::unique_ptr<File> createFileForWrite(const std::wstring& path, bool hidden) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         attributesFor(hidden), nullptr);
-  if (h == INVALID_HANDLE_VALUE && hidden) {
-    // CREATE_ALWAYS refuses to overwrite a hidden file with other attributes;
-    // clear them and try once more.
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributesFor(hidden),
-                    nullptr);
+class Win32FileSystem : public FileSystem {
+ public:
+  std::unique_ptr<File> openForRead(const std::wstring& path) override {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32File>(h);
   }
-  if (h == INVALID_HANDLE_VALUE) return nullptr;
-  return std::make_unique<Win32File>(h);
-}
 
-bool replaceFileContents(const std::wstring& path, const void* data, size_t n, bool hidden) {
-  std::wstring temp = path + L".new";
-  {
-    auto f = createFileForWrite(temp, hidden);
-    if (!f) return false;
-    if (!f->write(data, n)) {
-      f.reset();
-      DeleteFileW(temp.c_str());
+  std::unique_ptr<File> createForWrite(const std::wstring& path, bool hidden) override {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           attributesFor(hidden), nullptr);
+    if (h == INVALID_HANDLE_VALUE && hidden) {
+      // CREATE_ALWAYS refuses to overwrite a hidden file with other attributes;
+      // clear them and try once more.
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                      attributesFor(hidden), nullptr);
+    }
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32File>(h);
+  }
+
+  bool moveReplacing(const std::wstring& from, const std::wstring& to, bool hidden) override {
+    if (!MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return false;
     }
+    if (hidden) SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    return true;
   }
-  if (!MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileW(temp.c_str());
-    return false;
-  }
-  if (hidden) SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
-  return true;
-}
 
-bool pathExists(const std::wstring& path) {
-  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  bool remove(const std::wstring& path) override { return DeleteFileW(path.c_str()) != 0; }
+
+  bool exists(const std::wstring& path) override {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+};
+
+}  // namespace
+
+FileSystem& platformFileSystem() {
+  static Win32FileSystem fs;
+  return fs;
 }
 
 }  // namespace morvane

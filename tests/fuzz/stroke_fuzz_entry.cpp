@@ -1,5 +1,7 @@
-// The stroke databases' fuzz entry point (also libFuzzer's LLVMFuzzerTestOneInput).
-#include "stroke_fuzz_entry.h"
+// The stroke databases' fuzz entry point: the input is an index file and a
+// data file (the first two bytes, little-endian, give the index's length), looked
+// up as all three databases for every code the index names and a few more.
+#include "fuzz_entries.h"
 
 #include <string>
 #include <vector>
@@ -8,7 +10,9 @@
 #include "stroke_test_support.h"
 #include "strokes/feedback_database.h"
 
-namespace morvane::test {
+namespace morvane::testing {
+
+using namespace morvane::test;
 
 namespace {
 
@@ -55,9 +59,4 @@ int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
   return 0;
 }
 
-}  // namespace morvane::test
-
-// libFuzzer's name for the same entry point.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  return morvane::test::fuzzStrokeDatabases(data, size);
-}
+}  // namespace morvane::testing

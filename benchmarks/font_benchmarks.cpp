@@ -1,0 +1,51 @@
+// HBF glyph reads: random GB 2312 codes of "dxi24.hbf", as the trainer draws
+// a lesson's characters. The fonts come from the main job (MORVANE_FONT_DIR).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/message_box.h"
+#include "platform/utf8.h"
+#include "ui/hbf_font.h"
+
+namespace morvane::bench {
+
+namespace {
+
+class SilentReporter : public MessageReporter {
+ public:
+  void show(const std::wstring&, const std::wstring&) override {}
+};
+
+void BM_HbfGlyphReads(benchmark::State& state) {
+  const char* folder = std::getenv("MORVANE_FONT_DIR");
+  SilentReporter silent;
+  HbfFont* font =
+      folder ? HbfFont::Open(fromUtf8(std::string(folder) + "/dxi24.hbf"), silent) : nullptr;
+  if (!font) {
+    state.SkipWithError("no dxi24.hbf in MORVANE_FONT_DIR (build the fonts with scripts/run.sh)");
+    return;
+  }
+  std::vector<uint16_t> codes;
+  uint32_t seed = 12345;
+  for (int i = 0; i < 4096; ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    codes.push_back(static_cast<uint16_t>((0xB0 + (seed >> 8) % 40) << 8 | (0xA1 + (seed >> 16) % 94)));
+  }
+  std::vector<uint8_t> glyph(font->GlyphBytes());
+  size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(font->GetBitmap(codes[next], glyph.data()));
+    next = (next + 1) % codes.size();
+  }
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+  font->Close();
+}
+
+}  // namespace
+
+}  // namespace morvane::bench
+
+BENCHMARK(morvane::bench::BM_HbfGlyphReads);

@@ -1,0 +1,110 @@
+// The trainer's file readers: a 100,000-item lesson read in each encoding
+// (with and without its progress file), progress files loaded and saved, and
+// the lesson inspector's JSON of the GB lesson from start to exit.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "generated_lesson.h"
+#include "lesson/item_weights.h"
+#include "lesson/weighted_lesson.h"
+#include "platform/utf8.h"
+
+namespace morvane::bench {
+
+namespace {
+
+const int kItems = 100000;
+
+struct Encoding {
+  const char* extension;
+  EncodingCode code;
+};
+
+const Encoding kEncodings[] = {{".gb", EncodingCode::Gb},
+                               {".b5", EncodingCode::Big5},
+                               {".euk", EncodingCode::EucKr},
+                               {".euc", EncodingCode::EucJp},
+                               {".jis", EncodingCode::Iso2022Jp}};
+
+// The lesson file of an encoding, written once; its size in bytes.
+std::string lessonFile(const Encoding& encoding, size_t& size) {
+  std::string path = scratchFolder() + "/lesson" + encoding.extension;
+  std::string bytes = generatedLesson(encoding.code, kItems);
+  writeFile(path, bytes);
+  size = bytes.size();
+  return path;
+}
+
+// A progress file for the lesson: weights that vary, as after some study.
+void writeProgress(const std::string& path, int32_t count) {
+  ItemWeights weights = ItemWeights::withDefaults(count);
+  for (int32_t i = 0; i < count; i += 3) weights.adjustWeight(i, 6.0f);
+  saveProgressFile(fromUtf8(path), weights);
+}
+
+// A WeightedLesson made and deleted, as the trainer opens a lesson.
+void BM_ReadLesson(benchmark::State& state, Encoding encoding, bool withProgress) {
+  size_t size = 0;
+  std::wstring path = fromUtf8(lessonFile(encoding, size));
+  std::wstring progress = path + (withProgress ? L".st" : L".none");
+  if (withProgress) writeProgress(toUtf8(progress), kItems);
+  for (auto _ : state) {
+    WeightedLesson lesson(path, progress, 0);
+    if (lesson.itemCount() != kItems) state.SkipWithError("not every item was read");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
+}
+
+void BM_LoadProgress(benchmark::State& state) {
+  std::string path = scratchFolder() + "/load.st";
+  writeProgress(path, kItems);
+  for (auto _ : state) {
+    ItemWeights table;
+    if (loadProgress(fromUtf8(path), kItems, table) != ProgressStatus::Loaded) {
+      state.SkipWithError("the progress file did not load");
+    }
+  }
+}
+
+void BM_SaveProgress(benchmark::State& state) {
+  std::wstring path = fromUtf8(scratchFolder() + "/save.st");
+  ItemWeights weights = ItemWeights::withDefaults(kItems);
+  for (auto _ : state) {
+    if (!saveProgressFile(path, weights)) state.SkipWithError("the progress file was not saved");
+  }
+}
+
+// morvane-inspect lesson --json on the GB lesson, output thrown away.
+void BM_InspectorJson(benchmark::State& state) {
+  size_t size = 0;
+  std::string path = lessonFile(kEncodings[0], size);
+  std::string command = std::string(MORVANE_INSPECT) + " lesson --json " + path + " >/dev/null";
+  for (auto _ : state) {
+    if (std::system(command.c_str()) != 0) state.SkipWithError("the inspector failed");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
+}
+
+}  // namespace
+
+}  // namespace morvane::bench
+
+using morvane::bench::BM_ReadLesson;
+using morvane::bench::kEncodings;
+
+BENCHMARK_CAPTURE(BM_ReadLesson, gb, kEncodings[0], false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLesson, b5, kEncodings[1], false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLesson, euk, kEncodings[2], false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLesson, euc, kEncodings[3], false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLesson, jis, kEncodings[4], false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLesson, gb_progress, kEncodings[0], true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLesson, b5_progress, kEncodings[1], true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLesson, euk_progress, kEncodings[2], true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLesson, euc_progress, kEncodings[3], true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLesson, jis_progress, kEncodings[4], true)->Unit(benchmark::kMillisecond);
+BENCHMARK(morvane::bench::BM_LoadProgress)->Unit(benchmark::kMillisecond);
+BENCHMARK(morvane::bench::BM_SaveProgress)->Unit(benchmark::kMillisecond);
+BENCHMARK(morvane::bench::BM_InspectorJson)->Unit(benchmark::kMillisecond)->UseRealTime();
