@@ -1,6 +1,8 @@
 // The in-memory device of the chooser's tests.
 #include "fake_device_files.h"
 
+#include <cwctype>
+
 namespace morvane::fakes {
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 bool matches(const std::wstring& pattern, const std::wstring& name) {
   if (pattern == L"*" || pattern == L"*.*") return true;
   auto lower = [](std::wstring s) {
-    for (wchar_t& c : s) c = towlower(c);
+    for (wchar_t& c : s) c = static_cast<wchar_t>(std::towlower(c));
     return s;
   };
   if (pattern.size() > 1 && pattern[0] == L'*') {
