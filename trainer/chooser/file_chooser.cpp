@@ -4,6 +4,7 @@
 #include "chooser/caption_ok.h"
 #include "chooser/chooser_layout.h"
 #include "chooser/default_folders.h"
+#include "chooser/dialog_placement.h"
 #include "resources/resource.h"
 
 namespace morvane {
@@ -72,14 +73,12 @@ FileChooser::~FileChooser() {
 }
 
 BOOL FileChooser::runChooser() {
-  HRSRC found = FindResourceW(instance_, MAKEINTRESOURCEW(IDD_OPEN_MULTIPLE), RT_DIALOG);
-  HGLOBAL loaded = found ? LoadResource(instance_, found) : nullptr;
-  if (!loaded) return FALSE;
+  const DLGTEMPLATE* dialog = loadDialogTemplate(instance_, MAKEINTRESOURCEW(IDD_OPEN_MULTIPLE));
+  if (!dialog) return FALSE;
   selection_.clear();
   FileChooser* outer = runningChooser;
   runningChooser = this;
-  INT_PTR result = DialogBoxIndirectParamW(
-      instance_, static_cast<const DLGTEMPLATE*>(LockResource(loaded)), owner_, dialogProc, 0);
+  const INT_PTR result = DialogBoxIndirectParamW(instance_, dialog, owner_, dialogProc, 0);
   runningChooser = outer;
   return result == TRUE;
 }
