@@ -104,8 +104,8 @@ TEST_F(FileChooserTest, CreatesItsControlsInOrderWithTheirIdsAndTexts) {
   });
   ASSERT_GE(controls.size(), 7u);
   const std::vector<std::pair<int, std::wstring>> expected{
-      {1010, L"Static:Folder:"}, {1035, L"ComboBox:"}, {1010, L"Static:File Type:"},
-      {1034, L"ComboBox:"},      {1010, L"Button:File"}, {1010, L"Button:Folder"},
+      {1010, L"Static:Folder:"}, {1035, L"ComboBox:<All Folders>"}, {1010, L"Static:File Type:"},
+      {1034, L"ComboBox:GB Files  (*.GB)"}, {1010, L"Button:File"}, {1010, L"Button:Folder"},
       {1000, L"ListBox:"}};
   for (size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(controls[i].first, expected[i].first) << i;
