@@ -34,6 +34,9 @@
 #define IDC_WRONG 1003
 #define IDC_RESTART 1009
 
+// Stroke popup of the stroke animation.
+#define IDD_STROKE_POPUP 107
+
 // Preferences dialog and its controls.
 #define IDD_PREFERENCES 111
 #define IDC_OTHER_LABEL 1010
