@@ -8,7 +8,8 @@ namespace {
 
 TEST(DevicePaths, RootedPathsWithoutDriveAreDevicePaths) {
   EXPECT_TRUE(isDevicePath(L"\\Windows"));
-  EXPECT_TRUE(isDevicePath(L"/My Documents/a.gb"));
+  EXPECT_TRUE(isDevicePath(L"\\My Documents\\a.gb"));
+  EXPECT_FALSE(isDevicePath(L"/tmp/lessons/a.gb"));
   EXPECT_FALSE(isDevicePath(L"C:\\Windows"));
   EXPECT_FALSE(isDevicePath(L"\\\\server\\share\\a.gb"));
   EXPECT_FALSE(isDevicePath(L"lessons\\a.gb"));

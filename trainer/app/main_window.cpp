@@ -1,6 +1,7 @@
 // The main window: its children, layout, painting and command dispatch.
 #include "app/main_window.h"
 
+#include "app/hand_over.h"
 #include "app/status_area.h"
 #include "device/device_screen.h"
 #include "resources/resource.h"
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kReadingMarkHeight = 3;
 constexpr int kHanziMarkHeight = 11;
-constexpr int kAlignLeft = 1;
 
 HWND makeButton(HWND parent, HINSTANCE instance, const wchar_t* label, int id) {
   return CreateWindowExW(0, L"button", label, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
@@ -199,6 +199,11 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 void MainWindow::OnHelp() {}
+
+void MainWindow::openToOpenValue() {
+  const std::wstring path = readToOpenValue();
+  if (!path.empty()) openLesson(path);
+}
 
 void MainWindow::OnStrokeExtra(StrokeListenerList*, uint32_t, int32_t, int32_t) {}
 

@@ -119,8 +119,8 @@ class MainWindow : public Window, public StrokeListener {
   void refreshChildren();
 };
 
-// The folders searched for fonts and data files (built once).
-const std::vector<std::wstring>& searchFolders();
+// Fills searchFolders (strokes/search_folders.h) with the main store's
+// folders and those of the storage cards; run once.
 void buildSearchFolders();
 
 // The font in the first search folder that holds it, or none.

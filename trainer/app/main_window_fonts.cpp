@@ -5,14 +5,13 @@
 #include "app/data_files.h"
 #include "app/main_window.h"
 #include "device/device_storage.h"
+#include "strokes/search_folders.h"
 #include "ui/hbf_char_font.h"
 #include "ui/marked_jpn_display.h"
 
 namespace morvane {
 
 namespace {
-
-std::vector<std::wstring> folders;
 
 std::vector<std::wstring> storageCards() {
   std::vector<std::wstring> cards;
@@ -31,12 +30,10 @@ std::vector<std::wstring> storageCards() {
 
 }  // namespace
 
-const std::vector<std::wstring>& searchFolders() { return folders; }
-
-void buildSearchFolders() { folders = searchFolderList(storageCards()); }
+void buildSearchFolders() { searchFolders = searchFolderList(storageCards()); }
 
 HbfCharFont* openFont(const wchar_t* fileName) {
-  for (const std::wstring& folder : folders) {
+  for (const std::wstring& folder : searchFolders) {
     auto font = std::make_unique<HbfCharFont>(folder + L"\\" + fileName);
     if (font->IsOpen()) return font.release();
   }

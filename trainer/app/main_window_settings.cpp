@@ -2,6 +2,7 @@
 #include <cwchar>
 
 #include "app/main_window.h"
+#include "ui/hbf_char_font.h"
 #include "ui/marked_jpn_display.h"
 
 namespace morvane {

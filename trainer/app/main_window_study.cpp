@@ -9,6 +9,7 @@
 #include "lesson/weighted_lesson.h"
 #include "resources/resource.h"
 #include "strokes/clearable_draw_area.h"
+#include "strokes/search_folders.h"
 #include "strokes/stroke_database.h"
 #include "ui/marked_jpn_display.h"
 
@@ -30,7 +31,7 @@ void replaceMeaning(HWND edit, const wchar_t* text) {
 
 bool hasKey(const std::wstring& index, const std::string& key) {
   uint32_t offset = 0;
-  return findEntry(searchFolders(), index, key, offset);
+  return findEntry(searchFolders, index, key, offset);
 }
 
 }  // namespace
@@ -58,8 +59,8 @@ void MainWindow::setRevealed(bool reveal) {
 void MainWindow::presentItem() {
   if (currentItem != nullptr) {
     setRevealed(false);
-    hanziView->SetCharsWithMarks(currentItem->hanzi, currentItem->hanziMarks);
-    readingView->SetCharsWithMarks(currentItem->reading, currentItem->readingMarks);
+    hanziView->SetCharsWithMarks(&currentItem->hanzi, currentItem->hanziMarks);
+    readingView->SetCharsWithMarks(&currentItem->reading, currentItem->readingMarks);
   } else {
     readingView->textEnabled = 0;
     hanziView->textEnabled = 0;
@@ -136,8 +137,8 @@ void MainWindow::openLesson(const std::wstring& path) {
     // The views point into the old lesson's cells: they let go of them
     // before the cells are freed, as a repaint may come at any time.
     currentItem = nullptr;
-    hanziView->SetCharsWithMarks(PtrArray(), {});
-    readingView->SetCharsWithMarks(PtrArray(), {});
+    hanziView->SetCharsWithMarks(nullptr, {});
+    readingView->SetCharsWithMarks(nullptr, {});
     delete lesson;
     lesson = nullptr;
   }

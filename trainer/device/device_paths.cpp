@@ -25,7 +25,7 @@ size_t endOfPiece(const std::wstring& path, size_t from) {
 }  // namespace
 
 bool isDevicePath(const std::wstring& path) {
-  return !path.empty() && isSeparator(path[0]) && !isUnc(path);
+  return !path.empty() && path[0] == L'\\' && !isUnc(path);
 }
 
 std::wstring driveRootOf(const std::wstring& modulePath) {

@@ -8,9 +8,10 @@
 
 namespace morvane::device {
 
-// True for a path rooted without a drive ("\Windows", "/My Documents"): the
-// handheld's form of an absolute path. Drive paths ("C:\x"), UNC paths
-// ("\\server\share") and relative paths are host paths.
+// True for a path rooted with a backslash but without a drive ("\Windows"):
+// the handheld's form of an absolute path. Drive paths ("C:\x"), UNC paths
+// ("\\server\share"), relative paths and paths rooted with "/" (the host's
+// own form under Wine) are host paths.
 bool isDevicePath(const std::wstring& path);
 
 // The device root of a program installed at modulePath: its drive ("C:") or
