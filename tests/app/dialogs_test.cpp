@@ -1,10 +1,9 @@
-// The About box, the "Wait" box and the handed-over path, as a user meets them.
+// The About box and the "Wait" box, as a user meets them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "app/about_box.h"
-#include "app/handed_over_file.h"
 #include "app/wait_dialog.h"
 #include "win32_test_support.h"
 
@@ -46,43 +45,6 @@ TEST(WaitDialog, IsAVisibleTopmostBoxSayingWhatIsHappening) {
   EXPECT_EQ(quillmark::fakes::childTexts(wait), std::vector<std::wstring>{L"Reading Lesson Data..."});
   DestroyWindow(wait);
   DestroyWindow(owner);
-}
-
-class HandedOverPath : public testing::Test {
- protected:
-  ~HandedOverPath() override { RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\MorvaneCHS"); }
-
-  void store(DWORD type, const void* data, DWORD size) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\MorvaneCHS", 0, nullptr, 0,
-                              KEY_SET_VALUE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, L"ToOpen", 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
-  }
-};
-
-TEST_F(HandedOverPath, IsReadAndLeftInPlace) {
-  const wchar_t path[] = L"C:\\Lessons\\a.gb";
-  store(REG_SZ, path, sizeof path);
-  EXPECT_EQ(readHandedOverPath(), std::wstring(path));
-  EXPECT_EQ(readHandedOverPath(), std::wstring(path));
-}
-
-TEST_F(HandedOverPath, MissingEmptyOrNonStringValuesGiveNothing) {
-  RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\MorvaneCHS");
-  EXPECT_EQ(readHandedOverPath(), std::nullopt);
-  store(REG_SZ, L"", 0);
-  EXPECT_EQ(readHandedOverPath(), std::nullopt);
-  const DWORD number = 7;
-  store(REG_DWORD, &number, sizeof number);
-  EXPECT_EQ(readHandedOverPath(), std::nullopt);
-}
-
-TEST_F(HandedOverPath, AValueWithoutItsTerminatingZeroStillEnds) {
-  const wchar_t path[] = {L'a', L'.', L'g', L'b'};
-  store(REG_SZ, path, sizeof path);
-  EXPECT_EQ(readHandedOverPath(), std::wstring(L"a.gb"));
 }
 
 }  // namespace

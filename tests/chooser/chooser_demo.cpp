@@ -6,7 +6,8 @@
 #include <string>
 
 #include "chooser/file_chooser.h"
-#include "chooser/host_device_files.h"
+#include "chooser/device_layer_files.h"
+#include "device/device_storage.h"
 #include "temp_device_root.h"
 
 namespace {
@@ -34,7 +35,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   device.addFile(L"\\Storage Card\\My Documents\\travel.gb", readSample("everyday.gb"));
   device.addFile(L"\\Storage Card\\My Documents\\HSK Level 1\\hsk1-verbs.gb",
                  readSample("everyday.gb"));
-  morvane::HostDeviceFiles files(device.root());
+  morvane::device::setDeviceRoot(device.root());
+  morvane::DeviceLayerFiles files;
 
   // A handheld-sized owner to centre over.
   HWND owner = CreateWindowExW(0, L"static", L"MorvaneCHS", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE,

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "chooser/host_device_files.h"
+#include "chooser/device_layer_files.h"
+#include "device/device_storage.h"
 #include "resources/resource.h"
 #include "temp_device_root.h"
 #include "win32_test_support.h"
@@ -48,6 +49,8 @@ class FileChooserTest : public testing::Test {
   FileChooserTest() {
     device.addFile(L"\\My Documents\\a.gb");
     device.addFile(L"\\My Documents\\Lessons\\b.gb");
+    device::setDeviceRoot(device.root());
+    device::setStorageCards(L"Storage Card");
     owner = CreateWindowExW(0, L"static", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 240, 320, nullptr,
                             nullptr, nullptr, nullptr);
   }
@@ -69,7 +72,7 @@ class FileChooserTest : public testing::Test {
   }
 
   fakes::TempDeviceRoot device;
-  HostDeviceFiles files{device.root()};
+  DeviceLayerFiles files;
   HWND owner;
 };
 

@@ -6,5 +6,7 @@ namespace morvane {
 
 int inspectLesson(int argc, char** argv);
 int inspectFont(int argc, char** argv);
+int inspectStrokes(int argc, char** argv);
+int inspectJudge(int argc, char** argv);
 
 }  // namespace morvane

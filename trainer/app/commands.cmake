@@ -11,9 +11,8 @@ if(WIN32)
   add_library(morvane_commands STATIC
     ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
     ${CMAKE_CURRENT_LIST_DIR}/clipboard.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/handed_over_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/open_file_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/wait_dialog.cpp)
   target_link_libraries(morvane_commands PUBLIC
-    morvane_commands_core morvane_chooser morvane_help comdlg32 advapi32 user32)
+    morvane_commands_core morvane_chooser morvane_device comdlg32 user32)
 endif()

@@ -1,10 +1,10 @@
 // The "Open Multiple Files" dialog: its controls, layout and commands.
 #include "chooser/file_chooser.h"
 
-#include "chooser/caption_ok.h"
 #include "chooser/chooser_layout.h"
 #include "chooser/default_folders.h"
 #include "chooser/dialog_placement.h"
+#include "device/caption_ok.h"
 #include "resources/resource.h"
 
 namespace morvane {
@@ -78,7 +78,7 @@ BOOL FileChooser::runChooser() {
   selection_.clear();
   FileChooser* outer = runningChooser;
   runningChooser = this;
-  const INT_PTR result = DialogBoxIndirectParamW(instance_, dialog, owner_, dialogProc, 0);
+  const INT_PTR result = device::DialogBoxIndirectParamW(instance_, dialog, owner_, dialogProc, 0);
   runningChooser = outer;
   return result == TRUE;
 }
@@ -119,7 +119,6 @@ void FileChooser::initDialog(HWND dialog) {
   SendMessageW(GetDlgItem(dialog, IDC_CHOOSER_FILES), WM_SETFONT,
                reinterpret_cast<WPARAM>(listFont_), FALSE);
   fillList(dialog);
-  addCaptionOkButton(dialog);
 }
 
 void FileChooser::createControls(HWND dialog) {

@@ -1,7 +1,10 @@
-// Files on Windows: CreateFileW / ReadFile / SetFilePointer, as the trainer uses them.
+// Files on Windows: CreateFileW / ReadFile / SetFilePointer, as the trainer uses
+// them. Device paths are resolved by the device layer.
 #include <windows.h>
 
 #include "file.h"
+
+#include "device/device_storage.h"
 
 namespace morvane {
 
@@ -52,14 +55,16 @@ DWORD attributesFor(bool hidden) {
 
 }  // namespace
 
-std::unique_ptr<File> openFileForRead(const std::wstring& path) {
+std::unique_ptr<File> openFileForRead(const std::wstring& devicePath) {
+  std::wstring path = device::hostPath(devicePath);
   HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<Win32File>(h);
 }
 
-std::unique_ptr<File> createFileForWrite(const std::wstring& path, bool hidden) {
+std::unique_ptr<File> createFileForWrite(const std::wstring& devicePath, bool hidden) {
+  std::wstring path = device::hostPath(devicePath);
   HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          attributesFor(hidden), nullptr);
   if (h == INVALID_HANDLE_VALUE && hidden) {
@@ -73,7 +78,8 @@ std::unique_ptr<File> createFileForWrite(const std::wstring& path, bool hidden) 
   return std::make_unique<Win32File>(h);
 }
 
-bool replaceFileContents(const std::wstring& path, const void* data, size_t n, bool hidden) {
+bool replaceFileContents(const std::wstring& devicePath, const void* data, size_t n, bool hidden) {
+  std::wstring path = device::hostPath(devicePath);
   std::wstring temp = path + L".new";
   {
     auto f = createFileForWrite(temp, hidden);
@@ -93,7 +99,7 @@ bool replaceFileContents(const std::wstring& path, const void* data, size_t n, b
 }
 
 bool pathExists(const std::wstring& path) {
-  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(device::hostPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace morvane

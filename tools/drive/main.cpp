@@ -1,0 +1,36 @@
+// morvane-drive: drives a running MorvaneCHS from outside.
+//   morvane-drive show-and-write   waits for the trainer, presses "Show" and
+//                                  writes one stroke on the canvas
+//   morvane-drive close            closes the trainer and waits for it to end
+// Exit status 0 on success, 1 when the trainer or its controls are missing.
+#include <windows.h>
+
+#include <cwchar>
+
+#include "trainer_driver.h"
+
+namespace {
+
+constexpr DWORD kStartTimeoutMs = 60000;
+
+int showAndWrite() {
+  HWND trainer = morvane::findTrainer(kStartTimeoutMs);
+  if (trainer == nullptr || !morvane::pressButton(trainer, L"Show")) return 1;
+  HWND area = morvane::findVisibleChild(trainer, L"DrawArea", nullptr);
+  RECT r;
+  if (area == nullptr || !GetClientRect(area, &r)) return 1;
+  const int y = r.bottom / 3, left = r.right / 4, right = r.right * 3 / 4;
+  return morvane::writeStroke(trainer, left, y, right, y, 12) ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 2 && wcscmp(argv[1], L"show-and-write") == 0) return showAndWrite();
+  if (argc == 2 && wcscmp(argv[1], L"close") == 0) {
+    HWND trainer = morvane::findTrainer(kStartTimeoutMs);
+    return trainer != nullptr && morvane::closeTrainer(trainer, kStartTimeoutMs) ? 0 : 1;
+  }
+  fwprintf(stderr, L"usage: morvane-drive show-and-write | close\n");
+  return 2;
+}

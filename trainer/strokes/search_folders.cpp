@@ -1,0 +1,8 @@
+// The process-wide data folder list.
+#include "strokes/search_folders.h"
+
+namespace morvane {
+
+FolderList searchFolders;
+
+}  // namespace morvane
