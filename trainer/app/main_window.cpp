@@ -193,12 +193,34 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
     case IDM_TO_OPEN:
       openToOpenValue();
       break;
+    case IDM_OPEN:
+      openLessonFile();
+      break;
+    case IDM_MULTI_OPEN:
+      openLessonSet();
+      break;
+    case IDHELP:
+    case IDM_HELP_CONTENTS:
+      showHelp();
+      break;
+    case IDM_ABOUT:
+      showAbout();
+      break;
+    case IDM_COPY_HANZI:
+      copyHanzi();
+      break;
+    case IDM_COPY_READING:
+      copyReading();
+      break;
+    case IDM_COPY_MEANING:
+      copyMeaning();
+      break;
     default:
       break;
   }
 }
 
-void MainWindow::OnHelp() {}
+void MainWindow::OnHelp() { showHelp(); }
 
 void MainWindow::openToOpenValue() {
   const std::wstring path = readToOpenValue();

@@ -75,6 +75,15 @@ class MainWindow : public Window, public StrokeListener {
   void runPreferences();
   // Opens the file a second start left in the registry value "ToOpen".
   void openToOpenValue();
+  // Menu commands: "Open..." (one file through the file dialog), "Multi-Open..."
+  // (a lesson set from the file chooser), the Copy commands, Help, About.
+  void openLessonFile();
+  void openLessonSet();
+  void copyHanzi();
+  void copyReading();
+  void copyMeaning();
+  void showHelp();
+  void showAbout();
   // Saves settings and progress and frees the children (frame WM_DESTROY).
   void teardown();
 
@@ -109,9 +118,15 @@ class MainWindow : public Window, public StrokeListener {
   // Whether the open lesson's codes can be GB codes, the key of the stroke
   // and feedback databases.
   bool strokeDataApplies = false;
+  // The encoding of the open lesson (of its first file for a lesson set).
+  EncodingCode lessonEncoding = EncodingCode::Gb;
 
  private:
   void applyButtons(const StudyButtons& buttons);
+  // Saves the open lesson's progress and deletes it; the views let go first.
+  void closeLesson();
+  // Shows a freshly read lesson (or none): status counts, mode, Restart.
+  void startOpenedLesson(const std::wstring& label);
   void markStrokeData();
   void giveViewsTheirFonts();
   void giveViewsLargeStrokes();

@@ -131,25 +131,31 @@ void MainWindow::applyLessonMode(int32_t mode) {
   restartLesson();
 }
 
+void MainWindow::closeLesson() {
+  if (lesson == nullptr) return;
+  lesson->saveProgress();
+  // The views point into the old lesson's cells: they let go of them
+  // before the cells are freed, as a repaint may come at any time.
+  currentItem = nullptr;
+  hanziView->SetCharsWithMarks(nullptr, {});
+  readingView->SetCharsWithMarks(nullptr, {});
+  delete lesson;
+  lesson = nullptr;
+}
+
 void MainWindow::openLesson(const std::wstring& path) {
-  if (lesson != nullptr) {
-    lesson->saveProgress();
-    // The views point into the old lesson's cells: they let go of them
-    // before the cells are freed, as a repaint may come at any time.
-    currentItem = nullptr;
-    hanziView->SetCharsWithMarks(nullptr, {});
-    readingView->SetCharsWithMarks(nullptr, {});
-    delete lesson;
-    lesson = nullptr;
-  }
+  closeLesson();
   const std::wstring statePath = path + L".st";
   lesson = new WeightedLesson(path, statePath, 0);
-  const EncodingCode code = encodingForPath(path);
-  strokeDataApplies = usesGbStrokeData(code);
-  chooseFonts(code);
-  const std::wstring name = lessonDisplayName(path);
+  lessonEncoding = encodingForPath(path);
+  strokeDataApplies = usesGbStrokeData(lessonEncoding);
+  chooseFonts(lessonEncoding);
+  startOpenedLesson(lessonDisplayName(path));
+}
+
+void MainWindow::startOpenedLesson(const std::wstring& label) {
   if (lesson != nullptr) markStrokeData();
-  statusArea->setLabel(name.c_str());
+  statusArea->setLabel(label.c_str());
   statusArea->rightCount = 0;
   statusArea->wrongCount = 0;
   currentItem = nullptr;
