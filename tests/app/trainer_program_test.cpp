@@ -109,7 +109,7 @@ class TrainerProgram : public testing::Test {
     running_ = start(arguments);
     ASSERT_NE(running_.hProcess, nullptr);
     for (int tries = 0; tries < 400 && !frame; ++tries) {
-      frame = FindWindowW(L"Kelvaro", L"MorvaneCHS");
+      frame = windowOfTrainer(L"Kelvaro", L"MorvaneCHS");
       if (!frame) Sleep(50);
     }
     ASSERT_NE(frame, nullptr) << "no trainer window";
@@ -117,11 +117,21 @@ class TrainerProgram : public testing::Test {
 
   LRESULT command(int id) { return SendMessageW(frame, WM_COMMAND, id, 0); }
 
-  // A visible dialog with this title, or null after 10 s.
-  static HWND waitForDialog(const wchar_t* title) {
+  // A top-level window of the driven copy with this class and title, or null.
+  HWND windowOfTrainer(const wchar_t* windowClass, const wchar_t* title) const {
+    for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, title); w;
+         w = FindWindowExW(nullptr, w, windowClass, title)) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(w, &process);
+      if (process == running_.dwProcessId && IsWindowVisible(w)) return w;
+    }
+    return nullptr;
+  }
+
+  // A visible dialog of the driven copy with this title, or null after 10 s.
+  HWND waitForDialog(const wchar_t* title) const {
     for (int tries = 0; tries < 200; ++tries) {
-      HWND dialog = FindWindowW(L"#32770", title);
-      if (dialog && IsWindowVisible(dialog)) return dialog;
+      if (HWND dialog = windowOfTrainer(L"#32770", title)) return dialog;
       Sleep(50);
     }
     return nullptr;
@@ -225,7 +235,7 @@ TEST_F(TrainerProgram, MultiOpenReadsTheChosenFilesWithTheirProgressFiles) {
   SendMessageW(chooser, WM_COMMAND, IDOK, 0);
   // The command ends once the set is read; this message waits behind it.
   command(IDC_SHOW);
-  EXPECT_EQ(FindWindowW(L"#32770", L"Wait"), nullptr);
+  EXPECT_EQ(windowOfTrainer(L"#32770", L"Wait"), nullptr);
   command(IDC_RIGHT);
   command(IDC_RIGHT);
   ASSERT_TRUE(exitTrainer());
@@ -257,7 +267,7 @@ TEST_F(TrainerProgram, AboutOpensItsBoxAndHelpWithoutAPageDoesNothing) {
   command(IDM_HELP_CONTENTS);
   command(IDHELP);
   command(12345);  // not a command: ignored
-  EXPECT_EQ(FindWindowW(L"#32770", L"About MorvaneCHS"), nullptr);
+  EXPECT_EQ(windowOfTrainer(L"#32770", L"About MorvaneCHS"), nullptr);
   EXPECT_TRUE(IsWindow(frame));
 }
 
