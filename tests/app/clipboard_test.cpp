@@ -7,29 +7,14 @@
 #include <thread>
 #include <vector>
 
+#include "clipboard_reader.h"
 #include "lesson/char_token.h"
 
 namespace morvane {
 namespace {
 
-// The bytes of a clipboard format, or none when it is absent.
-std::string clipboardBytes(UINT format) {
-  std::string bytes;
-  if (!OpenClipboard(nullptr)) return bytes;
-  if (HANDLE data = GetClipboardData(format)) {
-    const char* p = static_cast<const char*>(GlobalLock(data));
-    if (p) bytes.assign(p, GlobalSize(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return bytes;
-}
-
-std::wstring clipboardUnicode() {
-  const std::string bytes = clipboardBytes(CF_UNICODETEXT);
-  std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
-  return text.substr(0, text.find(L'\0'));
-}
+using fakes::clipboardBytes;
+using fakes::clipboardUnicode;
 
 class ClipboardTest : public testing::Test {
  protected:

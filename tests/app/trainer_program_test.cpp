@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "clipboard_reader.h"
 #include "hbf_test_support.h"
 #include "resources/resource.h"
 #include "temp_device_root.h"
@@ -28,23 +29,8 @@ std::wstring programPath() {
   return wide;
 }
 
-// The bytes of a clipboard format, or "" when it is absent.
-std::string clipboardBytes(UINT format) {
-  std::string bytes;
-  if (!OpenClipboard(nullptr)) return bytes;
-  if (HANDLE data = GetClipboardData(format)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) bytes.assign(p, GlobalSize(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return bytes;
-}
-
-std::wstring clipboardUnicode() {
-  const std::string bytes = clipboardBytes(CF_UNICODETEXT);
-  std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
-  return text.substr(0, text.find(L'\0'));
-}
+using fakes::clipboardBytes;
+using fakes::clipboardUnicode;
 
 void putOnClipboard(const std::wstring& text) {
   ASSERT_TRUE(OpenClipboard(nullptr));

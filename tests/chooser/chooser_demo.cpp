@@ -9,19 +9,13 @@
 #include "chooser/device_layer_files.h"
 #include "device/device_storage.h"
 #include "temp_device_root.h"
+#include "win32_test_support.h"
 
 namespace {
 
 std::string readSample(const char* name) {
   const std::string path = std::string(MORVANE_SOURCE_DIR) + "/samples/" + name;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  std::string bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
+  return quillmark::fakes::TempFolder::readFile(std::wstring(path.begin(), path.end()));
 }
 
 }  // namespace
