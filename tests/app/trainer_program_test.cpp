@@ -234,6 +234,20 @@ TEST_F(TrainerProgram, MultiOpenReadsTheChosenFilesWithTheirProgressFiles) {
   }
 }
 
+TEST_F(TrainerProgram, OpenReadsTheFileChosenInTheFileDialog) {
+  startTrainer(L"");
+  PostMessageW(frame, WM_COMMAND, IDM_OPEN, 0);
+  HWND open = waitForDialog(L"Open");
+  ASSERT_NE(open, nullptr);
+  // The file name box (cmb13) of the platform's dialog, then its OK.
+  const std::wstring path = device.root() + L"\\My Documents\\Lessons\\b.gb";
+  SendDlgItemMessageW(open, 1148, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostMessageW(open, WM_COMMAND, IDOK, 0);
+  for (int tries = 0; tries < 200 && windowOfTrainer(L"#32770", L"Open"); ++tries) Sleep(50);
+  command(IDM_COPY_HANZI);
+  EXPECT_EQ(clipboardUnicode(), L"\u8C22\u8C22");
+}
+
 TEST_F(TrainerProgram, MultiOpenCancelledKeepsTheOpenLesson) {
   startTrainer(L"\"\\My Documents\\a.gb\"");
   PostMessageW(frame, WM_COMMAND, IDM_MULTI_OPEN, 0);
