@@ -2,6 +2,7 @@
 //   morvane-drive show-and-write   waits for the trainer, presses "Show" and
 //                                  writes one stroke on the canvas
 //   morvane-drive close            closes the trainer and waits for it to end
+//   morvane-drive command N        posts menu command N (40002: Multi-Open)
 // Exit status 0 on success, 1 when the trainer or its controls are missing.
 #include <windows.h>
 
@@ -31,6 +32,14 @@ int wmain(int argc, wchar_t** argv) {
     HWND trainer = morvane::findTrainer(kStartTimeoutMs);
     return trainer != nullptr && morvane::closeTrainer(trainer, kStartTimeoutMs) ? 0 : 1;
   }
-  fwprintf(stderr, L"usage: morvane-drive show-and-write | close\n");
+  if (argc == 3 && wcscmp(argv[1], L"command") == 0) {
+    HWND trainer = morvane::findTrainer(kStartTimeoutMs);
+    const long command = wcstol(argv[2], nullptr, 10);
+    return trainer != nullptr && command > 0 && command < 65536 &&
+                   PostMessageW(trainer, WM_COMMAND, static_cast<WPARAM>(command), 0)
+               ? 0
+               : 1;
+  }
+  fwprintf(stderr, L"usage: morvane-drive show-and-write | close | command N\n");
   return 2;
 }
