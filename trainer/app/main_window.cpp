@@ -21,8 +21,9 @@ constexpr int kReadingMarkHeight = 3;
 constexpr int kHanziMarkHeight = 11;
 
 HWND makeButton(HWND parent, HINSTANCE instance, const wchar_t* label, int id) {
-  return CreateWindowExW(0, L"button", label, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  return device::CreateWindowExW(0, L"button", label, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                                 nullptr);
 }
 
 void place(HWND window, const Box& box) {
