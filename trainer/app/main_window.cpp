@@ -7,7 +7,7 @@
 #include "resources/resource.h"
 #include "strokes/clearable_draw_area.h"
 #include "ui/hbf_char_font.h"
-#include "ui/marked_jpn_display.h"
+#include "app/study_view.h"
 #include "ui/window_colors.h"
 
 namespace morvane {
@@ -58,9 +58,9 @@ void MainWindow::OnCreate(HWND newWindow) {
                                 WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0, newWindow,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MEANING)),
                                 instance, nullptr);
-  readingView = new MarkedJpnDisplay(0, 0, 0, 0, newWindow, instance, smallFont, kAlignLeft,
+  readingView = new StudyView(0, 0, 0, 0, newWindow, instance, smallFont, kAlignLeft,
                                      kReadingMarkHeight);
-  hanziView = new MarkedJpnDisplay(0, 0, 0, 0, newWindow, instance, largeFont, kAlignLeft,
+  hanziView = new StudyView(0, 0, 0, 0, newWindow, instance, largeFont, kAlignLeft,
                                    kHanziMarkHeight);
   canvas = new ClearableDrawArea(0, 0, 0, 0, newWindow, instance);
   canvas->listeners.Subscribe(this);

@@ -22,8 +22,8 @@ namespace morvane {
 
 class ClearableDrawArea;
 class HbfCharFont;
-class MarkedJpnDisplay;
 class StatusArea;
+class StudyView;
 
 // The welcome text on the canvas while no lesson is open.
 extern const wchar_t kWelcomeText[];
@@ -91,8 +91,8 @@ class MainWindow : public Window, public StrokeListener {
   HWND menuBar = nullptr;
   int32_t unitWidth = 0;
   int32_t unitHeight = 0;
-  MarkedJpnDisplay* hanziView = nullptr;
-  MarkedJpnDisplay* readingView = nullptr;
+  StudyView* hanziView = nullptr;
+  StudyView* readingView = nullptr;
   Lesson* lesson = nullptr;
   LessonItem* currentItem = nullptr;
   HbfCharFont* largeFont = nullptr;

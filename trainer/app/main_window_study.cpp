@@ -11,7 +11,7 @@
 #include "strokes/clearable_draw_area.h"
 #include "strokes/search_folders.h"
 #include "strokes/stroke_database.h"
-#include "ui/marked_jpn_display.h"
+#include "app/study_view.h"
 
 namespace morvane {
 
@@ -146,6 +146,8 @@ void MainWindow::openLesson(const std::wstring& path) {
   lesson = new WeightedLesson(path, statePath, 0);
   const EncodingCode code = encodingForPath(path);
   strokeDataApplies = usesGbStrokeData(code);
+  hanziView->strokeDataApplies = strokeDataApplies;
+  readingView->strokeDataApplies = strokeDataApplies;
   chooseFonts(code);
   const std::wstring name = lessonDisplayName(path);
   if (lesson != nullptr) markStrokeData();
