@@ -6,7 +6,7 @@
 #include "strokes/search_folders.h"
 #include "trainer_fixture.h"
 #include "ui/hbf_char_font.h"
-#include "ui/marked_jpn_display.h"
+#include "app/study_view.h"
 
 namespace morvane::test {
 namespace {
@@ -99,12 +99,22 @@ TEST_F(FontsAndFeedback, MarksSayWhichCharactersHaveFeedbackData) {
   ASSERT_EQ(main()->currentItem->hanziMarks.size(), 2u);
   EXPECT_EQ(main()->currentItem->hanziMarks[0], 2);  // 你: feedback, no strokes
   EXPECT_EQ(main()->currentItem->hanziMarks[1], 0);
+  EXPECT_TRUE(main()->hanziView->strokeDataApplies);
   close();
   // The same codes in a Big5 lesson are other characters: no data.
   writeGbFont(L"\\Windows\\dxib5p.hbf", 24);
   start(writeLesson("a.b5", kOneItem).c_str());
   ASSERT_NE(main()->currentItem, nullptr);
   EXPECT_EQ(main()->currentItem->hanziMarks[0], 0);
+  // Nor does a tap look up its strokes: the press simply ends.
+  EXPECT_FALSE(main()->hanziView->strokeDataApplies);
+  EXPECT_FALSE(main()->readingView->strokeDataApplies);
+  click(main()->showButton);
+  HWND view = main()->hanziView->hwnd;
+  SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(view, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  EXPECT_EQ(main()->hanziView->pressed, 0);
+  EXPECT_EQ(main()->hanziView->lastX, -1);
 }
 
 TEST_F(FontsAndFeedback, StrokesOfATwoCharacterItemAreJudgedInTurn) {

@@ -9,7 +9,7 @@
 #include "resources/resource.h"
 #include "strokes/clearable_draw_area.h"
 #include "trainer_fixture.h"
-#include "ui/marked_jpn_display.h"
+#include "app/study_view.h"
 
 namespace morvane::test {
 namespace {

@@ -2,41 +2,20 @@
 // mutations of a valid font go through the fuzz entry point without a crash.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "fuzz_inputs.h"
 #include "hbf_fuzz_entry.h"
 #include "hbf_test_support.h"
 
 namespace morvane::test {
 namespace {
 
-void run(const std::string& data) {
-  fuzzHbfDescription(reinterpret_cast<const uint8_t*>(data.data()), data.size());
-}
+void run(const std::string& data) { runInput(fuzzHbfDescription, data); }
 
 TEST(HbfFuzz, RegressionInputsReplay) {
-  const std::filesystem::path folder = std::filesystem::path(MORVANE_SOURCE_DIR) / "tests/fonts/fuzz";
-  int replayed = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    run(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
-    ++replayed;
-  }
-  EXPECT_GT(replayed, 0);
+  EXPECT_GT(replayFolder(MORVANE_SOURCE_DIR "/tests/fonts/fuzz", fuzzHbfDescription), 0);
 }
-
-// A small deterministic generator, the same on every platform.
-struct Lcg {
-  uint32_t state;
-  uint32_t next(uint32_t bound) {
-    state = state * 1664525u + 1013904223u;
-    return (state >> 8) % bound;
-  }
-};
 
 TEST(HbfFuzz, MutatedDescriptionsNeverCrash) {
   const std::string seed = hbfFont(

@@ -32,12 +32,6 @@ std::wstring TextOf(HWND hwnd) {
   return text;
 }
 
-std::wstring ClassOf(HWND hwnd) {
-  wchar_t name[64] = {};
-  GetClassNameW(hwnd, name, 64);
-  return name;
-}
-
 class Canvas : public ::testing::Test {
  protected:
   void SetUp() override {

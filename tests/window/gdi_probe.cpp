@@ -24,6 +24,12 @@ COLORREF ClassBrushColor(HWND hwnd) {
   return brush.lbColor;
 }
 
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  return name;
+}
+
 PixelCanvas::PixelCanvas(int w, int h, COLORREF fill) : width(w), height(h) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

@@ -1,10 +1,13 @@
 // Test helpers for windows and pixels: a visible top-level host window for
-// framework children, and a memory bitmap to paint into and read back.
+// framework children, a memory bitmap to paint into and read back, and the
+// order of an object's fields.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace morvane {
 
@@ -21,6 +24,18 @@ class HostWindow {
 
 // The colour of the window's class background brush.
 COLORREF ClassBrushColor(HWND hwnd);
+// The window's class name.
+std::wstring ClassOf(HWND hwnd);
+
+// True when the addresses rise in the order given.
+template <typename... Fields>
+bool InOrder(const Fields&... fields) {
+  const uintptr_t addresses[] = {reinterpret_cast<uintptr_t>(&fields)...};
+  for (size_t i = 1; i < sizeof addresses / sizeof addresses[0]; ++i) {
+    if (addresses[i] <= addresses[i - 1]) return false;
+  }
+  return true;
+}
 
 // A 32-bit memory bitmap selected into its own device context, filled with
 // one colour. GDI draws into it like a window and GetPixel reads it back.

@@ -64,16 +64,6 @@ TEST(WindowSlots, StrokeListenersAndTheirListKeepTheirOrder) {
   EXPECT_EQ(SlotOf(&StrokeListenerList::Unsubscribe), 1);
 }
 
-// True when the addresses rise in the order given.
-template <typename... Fields>
-bool InOrder(const Fields&... fields) {
-  const uintptr_t addresses[] = {reinterpret_cast<uintptr_t>(&fields)...};
-  for (size_t i = 1; i < sizeof addresses / sizeof addresses[0]; ++i) {
-    if (addresses[i] <= addresses[i - 1]) return false;
-  }
-  return true;
-}
-
 TEST(ObjectFields, WindowFieldsComeInTheirOrder) {
   Window w;
   EXPECT_TRUE(InOrder(w.hwnd, w.parent, w.instance, w.bounds, w.framed, w.tableEntry,

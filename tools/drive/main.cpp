@@ -14,9 +14,20 @@ namespace {
 
 constexpr DWORD kStartTimeoutMs = 60000;
 
+// Presses the button once it is there and enabled (the trainer may still be
+// opening its lesson).
+bool pressWhenReady(HWND trainer, const wchar_t* text) {
+  const DWORD start = GetTickCount();
+  while (!morvane::pressButton(trainer, text)) {
+    if (GetTickCount() - start >= kStartTimeoutMs) return false;
+    Sleep(100);
+  }
+  return true;
+}
+
 int showAndWrite() {
   HWND trainer = morvane::findTrainer(kStartTimeoutMs);
-  if (trainer == nullptr || !morvane::pressButton(trainer, L"Show")) return 1;
+  if (trainer == nullptr || !pressWhenReady(trainer, L"Show")) return 1;
   HWND area = morvane::findVisibleChild(trainer, L"DrawArea", nullptr);
   RECT r;
   if (area == nullptr || !GetClientRect(area, &r)) return 1;

@@ -7,7 +7,7 @@
 #include "resources/resource.h"
 #include "strokes/clearable_draw_area.h"
 #include "ui/hbf_char_font.h"
-#include "ui/marked_jpn_display.h"
+#include "app/study_view.h"
 #include "ui/window_colors.h"
 
 namespace morvane {
@@ -21,8 +21,9 @@ constexpr int kReadingMarkHeight = 3;
 constexpr int kHanziMarkHeight = 11;
 
 HWND makeButton(HWND parent, HINSTANCE instance, const wchar_t* label, int id) {
-  return CreateWindowExW(0, L"button", label, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  return device::CreateWindowExW(0, L"button", label, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                                 nullptr);
 }
 
 void place(HWND window, const Box& box) {
@@ -57,9 +58,9 @@ void MainWindow::OnCreate(HWND newWindow) {
                                 WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0, newWindow,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MEANING)),
                                 instance, nullptr);
-  readingView = new MarkedJpnDisplay(0, 0, 0, 0, newWindow, instance, smallFont, kAlignLeft,
+  readingView = new StudyView(0, 0, 0, 0, newWindow, instance, smallFont, kAlignLeft,
                                      kReadingMarkHeight);
-  hanziView = new MarkedJpnDisplay(0, 0, 0, 0, newWindow, instance, largeFont, kAlignLeft,
+  hanziView = new StudyView(0, 0, 0, 0, newWindow, instance, largeFont, kAlignLeft,
                                    kHanziMarkHeight);
   canvas = new ClearableDrawArea(0, 0, 0, 0, newWindow, instance);
   canvas->listeners.Subscribe(this);

@@ -22,8 +22,8 @@ namespace morvane {
 
 class ClearableDrawArea;
 class HbfCharFont;
-class MarkedJpnDisplay;
 class StatusArea;
+class StudyView;
 
 // The welcome text on the canvas while no lesson is open.
 extern const wchar_t kWelcomeText[];
@@ -100,8 +100,8 @@ class MainWindow : public Window, public StrokeListener {
   HWND menuBar = nullptr;
   int32_t unitWidth = 0;
   int32_t unitHeight = 0;
-  MarkedJpnDisplay* hanziView = nullptr;
-  MarkedJpnDisplay* readingView = nullptr;
+  StudyView* hanziView = nullptr;
+  StudyView* readingView = nullptr;
   Lesson* lesson = nullptr;
   LessonItem* currentItem = nullptr;
   HbfCharFont* largeFont = nullptr;
@@ -125,6 +125,8 @@ class MainWindow : public Window, public StrokeListener {
   void applyButtons(const StudyButtons& buttons);
   // Saves the open lesson's progress and deletes it; the views let go first.
   void closeLesson();
+  // Takes the encoding of the lesson being opened: stroke data rule, fonts.
+  void useEncoding(EncodingCode code);
   // Shows a freshly read lesson (or none): status counts, mode, Restart.
   void startOpenedLesson(const std::wstring& label);
   void markStrokeData();

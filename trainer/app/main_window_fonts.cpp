@@ -7,7 +7,7 @@
 #include "device/device_storage.h"
 #include "strokes/search_folders.h"
 #include "ui/hbf_char_font.h"
-#include "ui/marked_jpn_display.h"
+#include "app/study_view.h"
 
 namespace morvane {
 

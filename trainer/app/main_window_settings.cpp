@@ -3,7 +3,7 @@
 
 #include "app/main_window.h"
 #include "ui/hbf_char_font.h"
-#include "ui/marked_jpn_display.h"
+#include "app/study_view.h"
 
 namespace morvane {
 

@@ -11,7 +11,7 @@
 #include "strokes/clearable_draw_area.h"
 #include "strokes/search_folders.h"
 #include "strokes/stroke_database.h"
-#include "ui/marked_jpn_display.h"
+#include "app/study_view.h"
 
 namespace morvane {
 
@@ -147,10 +147,16 @@ void MainWindow::openLesson(const std::wstring& path) {
   closeLesson();
   const std::wstring statePath = path + L".st";
   lesson = new WeightedLesson(path, statePath, 0);
-  lessonEncoding = encodingForPath(path);
-  strokeDataApplies = usesGbStrokeData(lessonEncoding);
-  chooseFonts(lessonEncoding);
+  useEncoding(encodingForPath(path));
   startOpenedLesson(lessonDisplayName(path));
+}
+
+void MainWindow::useEncoding(EncodingCode code) {
+  lessonEncoding = code;
+  strokeDataApplies = usesGbStrokeData(code);
+  hanziView->strokeDataApplies = strokeDataApplies;
+  readingView->strokeDataApplies = strokeDataApplies;
+  chooseFonts(code);
 }
 
 void MainWindow::startOpenedLesson(const std::wstring& label) {

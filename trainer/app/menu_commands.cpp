@@ -4,7 +4,6 @@
 
 #include "app/about_box.h"
 #include "app/clipboard.h"
-#include "app/data_files.h"
 #include "app/lesson_set.h"
 #include "app/main_window.h"
 #include "app/open_file_dialog.h"
@@ -45,9 +44,7 @@ void MainWindow::openLessonSet() {
 
   HWND wait = showWaitDialog(hwnd, instance);
   closeLesson();
-  lessonEncoding = encodingForPath(paths.front());
-  strokeDataApplies = usesGbStrokeData(lessonEncoding);
-  chooseFonts(lessonEncoding);
+  useEncoding(encodingForPath(paths.front()));
   lesson = readLessonSet(paths).release();
   if (wait != nullptr) DestroyWindow(wait);
   startOpenedLesson(kLessonSetLabel);

@@ -5,7 +5,7 @@
 #include "app/status_area.h"
 #include "device/caption_ok.h"
 #include "resources/resource.h"
-#include "ui/marked_jpn_display.h"
+#include "app/study_view.h"
 
 namespace morvane {
 

@@ -3,6 +3,8 @@
 
 #include <cwchar>
 
+#include "device/device_buttons.h"
+
 namespace morvane::device {
 
 namespace {
@@ -49,8 +51,13 @@ HWND CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* tit
     width = r.right - r.left;
     height = r.bottom - r.top;
   }
-  return ::CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menu,
-                           instance, param);
+  HWND window = ::CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent,
+                                  menu, instance, param);
+  if (window != nullptr && className != nullptr && !IS_INTRESOURCE(className) &&
+      _wcsicmp(className, L"button") == 0 && (style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON) {
+    paintLikeTheDevice(window);
+  }
+  return window;
 }
 
 }  // namespace morvane::device

@@ -22,8 +22,9 @@ int GetSystemMetrics(int index);
 
 // Creates a window as the device would. A top-level window gets a client
 // area of exactly the requested size (the device's screen), plus a title bar
-// with a close box so that a desktop user can move and close it; child
-// windows are created unchanged.
+// with a close box so that a desktop user can move and close it. Push
+// buttons take their face colour from their parent, as on the device; other
+// child windows are created unchanged.
 HWND CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
                      int x, int y, int width, int height, HWND parent, HMENU menu,
                      HINSTANCE instance, void* param);

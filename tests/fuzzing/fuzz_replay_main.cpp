@@ -1,11 +1,12 @@
-// Replays HBF descriptions through the fuzz entry point:
-// hbf_fuzz_replay FILE... (a found crash reproduces here, natively or under Wine).
+// Replays inputs through the fuzz entry point the program is linked with:
+// REPLAY FILE... (a found crash reproduces here, natively or under Wine).
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include "hbf_fuzz_entry.h"
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
       return 2;
     }
     std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    morvane::test::fuzzHbfDescription(reinterpret_cast<const uint8_t*>(data.data()), data.size());
+    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(data.data()), data.size());
     std::printf("%s: ok\n", argv[i]);
   }
   return 0;

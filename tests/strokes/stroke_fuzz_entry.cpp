@@ -1,0 +1,63 @@
+// The stroke databases' fuzz entry point (also libFuzzer's LLVMFuzzerTestOneInput).
+#include "stroke_fuzz_entry.h"
+
+#include <string>
+#include <vector>
+
+#include "lesson/char_token.h"
+#include "stroke_test_support.h"
+#include "strokes/feedback_database.h"
+
+namespace morvane::test {
+
+namespace {
+
+// One folder for the whole run, rewritten for each input.
+const DatabaseFolder& fuzzFolder() {
+  static DatabaseFolder* folder = new DatabaseFolder;
+  return *folder;
+}
+
+}  // namespace
+
+int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  size_t indexLength = size >= 2 ? (data[0] | data[1] << 8) : 0;
+  const std::string body = size >= 2 ? input.substr(2) : std::string();
+  if (indexLength > body.size()) indexLength = body.size();
+  const std::string index = body.substr(0, indexLength);
+  const std::string records = body.substr(indexLength);
+
+  const DatabaseFolder& folder = fuzzFolder();
+  for (const wchar_t* base : {kSmallStrokesBase, kLargeStrokesBase, kFeedbackBase}) {
+    folder.write(base, index, records);
+  }
+  std::vector<uint32_t> codes = {0, 0xFFFF, 0xB0A1, 0xFFFFFFFF};
+  for (size_t at = 0; at + 4 <= index.size(); at += 12) {
+    const auto* p = reinterpret_cast<const uint8_t*>(index.data() + at);
+    codes.push_back(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
+  }
+
+  const FolderList folders = folder.folders();
+  std::vector<CharToken> tokens;
+  for (uint32_t code : codes) {
+    loadCellPath(folders, kSmallStrokesBase, static_cast<uint16_t>(code));
+    loadStrokeList(folders, kLargeStrokesBase, static_cast<uint16_t>(code));
+    if (auto at = locateRecord(folders, kFeedbackBase, static_cast<uint16_t>(code))) {
+      readFeedbackRecords(*at->data, at->offset);
+    }
+    tokens.push_back({static_cast<uint8_t>(code >> 8), static_cast<uint8_t>(code)});
+  }
+  PtrArray item;
+  for (CharToken& token : tokens) item.Append(&token);
+  const PointList stroke = strokeOf({{0, 0}, {10, 20}, {30, 5}});
+  for (int32_t n : {0, 1, 7, 254, 255, 600}) judgeStroke(stroke, n, item, folders);
+  return 0;
+}
+
+}  // namespace morvane::test
+
+// libFuzzer's name for the same entry point.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  return morvane::test::fuzzStrokeDatabases(data, size);
+}
