@@ -46,7 +46,10 @@ class TrainerProgram : public ::testing::Test {
                         &startup, &process)) {
       return nullptr;
     }
-    return findTrainer(60000);
+    HWND trainer = findTrainer(60000);
+    DWORD owner = 0;
+    if (trainer != nullptr) GetWindowThreadProcessId(trainer, &owner);
+    return owner == process.dwProcessId ? trainer : nullptr;
   }
   // Presses the button once it is enabled (the lesson may still be opening).
   static bool press(HWND trainer, const wchar_t* text) {

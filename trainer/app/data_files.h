@@ -2,12 +2,18 @@
 // encoding uses. Platform-neutral.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "lesson/encoding.h"
 
 namespace morvane {
+
+// Bits of a Hanzi character's mark: its stroke data and its feedback data
+// were found.
+constexpr uint8_t kHasStrokeData = 1;
+constexpr uint8_t kHasFeedbackData = 2;
 
 // At most this many storage cards are searched.
 constexpr size_t kMaxStorageCards = 10;

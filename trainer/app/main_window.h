@@ -7,9 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "app/main_layout.h"
 #include "app/settings.h"

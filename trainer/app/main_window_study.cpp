@@ -20,10 +20,6 @@ namespace {
 constexpr int kQuickQuizSize = 25;
 constexpr int kLongQuizSize = 50;
 
-// Bits of a Hanzi mark.
-constexpr uint8_t kHasStrokeData = 1;
-constexpr uint8_t kHasFeedbackData = 2;
-
 void replaceMeaning(HWND edit, const wchar_t* text) {
   SendMessageW(edit, EM_SETSEL, 0, 1024);
   SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));

@@ -1,5 +1,6 @@
 // Stroke feedback on the canvas: an orange pen while a stroke that will be
 // judged is drawn, and its colour by judgement once the pen is lifted.
+#include "app/data_files.h"
 #include "app/main_window.h"
 #include "strokes/clearable_draw_area.h"
 #include "strokes/feedback_database.h"
@@ -9,8 +10,6 @@
 namespace morvane {
 
 namespace {
-
-constexpr uint8_t kHasFeedbackData = 2;
 
 HPEN pendingPen() {
   static HPEN pen = CreatePen(PS_SOLID, 2, RGB(255, 102, 0));
