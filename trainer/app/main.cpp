@@ -1,4 +1,8 @@
 // MorvaneCHS program entry.
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include "app/frame_window.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
+  return morvane::runTrainer(instance, commandLine, showCommand);
+}

@@ -1,7 +1,10 @@
-// Files on Windows: CreateFileW / ReadFile / SetFilePointer, as the trainer uses them.
+// Files on Windows: CreateFileW / ReadFile / SetFilePointer, as the trainer uses
+// them. Device paths are resolved by the device layer.
 #include <windows.h>
 
 #include "platform/file_system.h"
+
+#include "device/device_storage.h"
 
 namespace morvane {
 
@@ -53,14 +56,16 @@ DWORD attributesFor(bool hidden) {
 
 class Win32FileSystem : public FileSystem {
  public:
-  std::unique_ptr<File> openForRead(const std::wstring& path) override {
+  std::unique_ptr<File> openForRead(const std::wstring& devicePath) override {
+    const std::wstring path = device::hostPath(devicePath);
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<Win32File>(h);
   }
 
-  std::unique_ptr<File> createForWrite(const std::wstring& path, bool hidden) override {
+  std::unique_ptr<File> createForWrite(const std::wstring& devicePath, bool hidden) override {
+    const std::wstring path = device::hostPath(devicePath);
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            attributesFor(hidden), nullptr);
     if (h == INVALID_HANDLE_VALUE && hidden) {
@@ -74,7 +79,10 @@ class Win32FileSystem : public FileSystem {
     return std::make_unique<Win32File>(h);
   }
 
-  bool moveReplacing(const std::wstring& from, const std::wstring& to, bool hidden) override {
+  bool moveReplacing(const std::wstring& deviceFrom, const std::wstring& deviceTo,
+                     bool hidden) override {
+    const std::wstring from = device::hostPath(deviceFrom);
+    const std::wstring to = device::hostPath(deviceTo);
     if (!MoveFileExW(from.c_str(), to.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return false;
@@ -83,10 +91,12 @@ class Win32FileSystem : public FileSystem {
     return true;
   }
 
-  bool remove(const std::wstring& path) override { return DeleteFileW(path.c_str()) != 0; }
+  bool remove(const std::wstring& path) override {
+    return DeleteFileW(device::hostPath(path).c_str()) != 0;
+  }
 
   bool exists(const std::wstring& path) override {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(device::hostPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
   }
 };
 

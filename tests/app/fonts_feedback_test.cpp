@@ -1,0 +1,164 @@
+// Fonts found through the search folders and cards, stroke data marks, and
+// the stroke feedback's pens and colours on the real canvas.
+#include "app/status_area.h"
+#include "device/device_storage.h"
+#include "strokes/clearable_draw_area.h"
+#include "strokes/search_folders.h"
+#include "trainer_fixture.h"
+#include "ui/hbf_char_font.h"
+#include "app/study_view.h"
+
+namespace morvane::test {
+namespace {
+
+const std::string kOneItem = std::string(kNi) + kHao + " [ni3 hao3] /hello/\n";
+
+class FontsAndFeedback : public TrainerTest {
+ protected:
+  void TearDown() override {
+    TrainerTest::TearDown();
+    device::setStorageCards(L"");
+    for (const wchar_t* f : {L"\\Windows\\kanji24.hbf", L"\\Windows\\jis16.hbf",
+                             L"\\Program Files\\Kelvaro\\dxi24.hbf",
+                             L"\\Card\\Kelvaro\\kanji24.hbf", L"\\Card\\kanji24.hbf",
+                             L"\\Windows\\dxib5p.hbf", L"\\Windows\\feedbkchs.ind",
+                             L"\\Windows\\feedbkchs.dat"}) {
+      removeDeviceFile(f);
+    }
+  }
+  std::wstring fontPath(HbfCharFont* font) { return font->font->fileName; }
+  DrawArea& area() { return *main()->canvas->DrawingArea(); }
+  // One stroke through the drawing area's messages; returns the pen it was
+  // drawn with.
+  HPEN stroke(int x0, int y0, int x1, int y1) {
+    HWND w = area().hwnd;
+    SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x0, y0));
+    SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((x0 + x1) / 2, (y0 + y1) / 2));
+    SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x1, y1));
+    HPEN pen = area().currentPen;
+    SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(x1, y1));
+    return pen;
+  }
+  COLORREF lastColour() { return area().StrokeColor(area().StrokeCount() - 1); }
+  static COLORREF penColour(HPEN pen) {
+    LOGPEN info = {};
+    GetObjectW(pen, sizeof info, &info);
+    return info.lopnColor;
+  }
+};
+
+TEST_F(FontsAndFeedback, FirstFolderHoldingTheFontWins) {
+  writeGbFont(L"\\Program Files\\Kelvaro\\dxi24.hbf", 16);
+  start(writeLesson("a.gb", kOneItem).c_str());
+  ASSERT_NE(main()->largeFont, nullptr);
+  EXPECT_EQ(main()->largeFont->CharWidth(), 24);
+  EXPECT_EQ(fontPath(main()->largeFont), L"\\Windows\\dxi24.hbf");
+  EXPECT_NE(main()->largeFont, main()->smallFont);  // the same file twice: two fonts
+  EXPECT_EQ(main()->hanziView->font, main()->largeFont);
+  EXPECT_EQ(main()->readingView->font, main()->smallFont);
+}
+
+TEST_F(FontsAndFeedback, CardFoldersComeAfterTheMainStore) {
+  device::setStorageCards(L"Card");
+  writeGbFont(L"\\Card\\Kelvaro\\kanji24.hbf", 24);
+  start(writeLesson("j.jis", "").c_str());
+  EXPECT_EQ(searchFolders.size(), 6u);
+  EXPECT_EQ(searchFolders[3], L"\\Card");
+  ASSERT_NE(main()->largeFont, nullptr);
+  EXPECT_EQ(fontPath(main()->largeFont), L"\\Card\\Kelvaro\\kanji24.hbf");
+  close();
+  writeGbFont(L"\\Card\\kanji24.hbf", 24);
+  start(writeLesson("j.jis", "").c_str());
+  EXPECT_EQ(fontPath(main()->largeFont), L"\\Card\\kanji24.hbf");
+}
+
+TEST_F(FontsAndFeedback, MissingSmallFontIsReplacedByTheLargeOne) {
+  writeGbFont(L"\\Windows\\kanji24.hbf", 24);
+  start(writeLesson("j.euc", "").c_str());
+  ASSERT_NE(main()->smallFont, nullptr);
+  EXPECT_EQ(main()->smallFont, main()->largeFont);
+  EXPECT_EQ(main()->readingView->font, main()->largeFont);
+  // A new encoding replaces both fonts at once.
+  main()->openLesson(writeLesson("g.gb", kOneItem));
+  EXPECT_EQ(fontPath(main()->largeFont), L"\\Windows\\dxi24.hbf");
+  EXPECT_EQ(main()->readingView->font, main()->smallFont);
+}
+
+// 你 has 4 strokes, all to the right; 好 has 6, the first one down.
+void writeTwoCharacterFeedback() {
+  FeedbackChar ni{0xc4e3, std::vector<std::vector<uint8_t>>(4, {4, 4, 4})};
+  FeedbackChar hao{0xbac3, std::vector<std::vector<uint8_t>>(6, {4, 4, 4})};
+  hao.strokes[0] = {8, 8, 8};
+  writeFeedbackData({hao, ni});  // sorted by code
+}
+
+TEST_F(FontsAndFeedback, MarksSayWhichCharactersHaveFeedbackData) {
+  writeFeedbackData({{0xc4e3, {{4, 4, 4}}}});
+  start(writeLesson("a.gb", kOneItem).c_str());
+  ASSERT_NE(main()->currentItem, nullptr);
+  ASSERT_EQ(main()->currentItem->hanziMarks.size(), 2u);
+  EXPECT_EQ(main()->currentItem->hanziMarks[0], 2);  // 你: feedback, no strokes
+  EXPECT_EQ(main()->currentItem->hanziMarks[1], 0);
+  EXPECT_TRUE(main()->hanziView->strokeDataApplies);
+  close();
+  // The same codes in a Big5 lesson are other characters: no data.
+  writeGbFont(L"\\Windows\\dxib5p.hbf", 24);
+  start(writeLesson("a.b5", kOneItem).c_str());
+  ASSERT_NE(main()->currentItem, nullptr);
+  EXPECT_EQ(main()->currentItem->hanziMarks[0], 0);
+  // Nor does a tap look up its strokes: the press simply ends.
+  EXPECT_FALSE(main()->hanziView->strokeDataApplies);
+  EXPECT_FALSE(main()->readingView->strokeDataApplies);
+  click(main()->showButton);
+  HWND view = main()->hanziView->hwnd;
+  SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(view, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  EXPECT_EQ(main()->hanziView->pressed, 0);
+  EXPECT_EQ(main()->hanziView->lastX, -1);
+}
+
+TEST_F(FontsAndFeedback, StrokesOfATwoCharacterItemAreJudgedInTurn) {
+  writeTwoCharacterFeedback();
+  start(writeLesson("a.gb", kOneItem).c_str());
+  const COLORREF orange = RGB(255, 102, 0), black = RGB(0, 0, 0), blue = RGB(0, 0, 255),
+                 red = RGB(255, 0, 0);
+  EXPECT_EQ(penColour(stroke(10, 50, 60, 50)), orange);
+  EXPECT_EQ(lastColour(), black);  // right, as stored
+  stroke(60, 50, 10, 50);
+  EXPECT_EQ(lastColour(), red);  // backwards
+  stroke(10, 10, 60, 60);
+  EXPECT_EQ(lastColour(), blue);  // 45 degrees off
+  stroke(10, 50, 60, 50);
+  EXPECT_EQ(lastColour(), black);
+  EXPECT_EQ(penColour(stroke(30, 10, 30, 70)), orange);
+  EXPECT_EQ(lastColour(), black);  // 5th: the first of 好, down
+  for (int i = 0; i < 5; ++i) stroke(10, 50, 60, 50);
+  EXPECT_EQ(lastColour(), black);
+  EXPECT_EQ(penColour(stroke(10, 50, 60, 50)), orange);
+  EXPECT_EQ(lastColour(), red);  // 11th: beyond the item
+}
+
+TEST_F(FontsAndFeedback, CharacterWithoutFeedbackDataGetsTheDefaultPen) {
+  writeFeedbackData({{0xbac3, {{4, 4, 4}}}});  // only the second character
+  start(writeLesson("a.gb", kOneItem).c_str());
+  EXPECT_EQ(stroke(10, 50, 60, 50), area().defaultPen);
+  EXPECT_EQ(lastColour(), RGB(0, 0, 0));
+}
+
+TEST_F(FontsAndFeedback, FeedbackOffDrawsWithTheDefaultPenAndKeepsBlack) {
+  writeTwoCharacterFeedback();
+  writeSwitch(L"feedback", 0);
+  start(writeLesson("a.gb", kOneItem).c_str());
+  EXPECT_EQ(stroke(60, 50, 10, 50), area().defaultPen);
+  EXPECT_EQ(lastColour(), RGB(0, 0, 0));
+}
+
+TEST_F(FontsAndFeedback, WithoutAnItemThePenIsOrangeAndNothingIsJudged) {
+  writeTwoCharacterFeedback();
+  start();
+  EXPECT_EQ(penColour(stroke(60, 50, 10, 50)), RGB(255, 102, 0));
+  EXPECT_EQ(lastColour(), RGB(0, 0, 0));
+}
+
+}  // namespace
+}  // namespace morvane::test

@@ -1,0 +1,195 @@
+// The study screen: presenting items, Show / Right / Wrong / Restart, lesson
+// modes and opening a lesson.
+#include "app/main_window.h"
+
+#include <cwchar>
+
+#include "app/data_files.h"
+#include "app/status_area.h"
+#include "lesson/weighted_lesson.h"
+#include "resources/resource.h"
+#include "strokes/clearable_draw_area.h"
+#include "strokes/search_folders.h"
+#include "strokes/stroke_database.h"
+#include "app/study_view.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr int kQuickQuizSize = 25;
+constexpr int kLongQuizSize = 50;
+
+void replaceMeaning(HWND edit, const wchar_t* text) {
+  SendMessageW(edit, EM_SETSEL, 0, 1024);
+  SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
+}
+
+bool hasKey(const std::wstring& index, const std::string& key) {
+  uint32_t offset = 0;
+  return findEntry(searchFolders, index, key, offset);
+}
+
+}  // namespace
+
+StudyState MainWindow::state() const {
+  return studyState(lesson != nullptr, currentItem != nullptr, revealed);
+}
+
+void MainWindow::setRevealed(bool reveal) {
+  SendMessageW(meaningEdit, EM_SETSEL, 0, 1024);
+  readingView->textEnabled = (reveal || settings.showReading) ? 1 : 0;
+  hanziView->textEnabled = (reveal || settings.showHanzi) ? 1 : 0;
+  readingView->Invalidate();
+  hanziView->Invalidate();
+  if ((reveal || settings.showMeaning) && currentItem != nullptr && currentItem->meaning) {
+    SendMessageW(meaningEdit, EM_REPLACESEL, FALSE,
+                 reinterpret_cast<LPARAM>(currentItem->meaning.get()));
+    SendMessageW(meaningEdit, EM_SETSEL, 0, 0);
+  } else {
+    SendMessageW(meaningEdit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+  }
+  revealed = reveal;
+}
+
+void MainWindow::presentItem() {
+  if (currentItem != nullptr) {
+    setRevealed(false);
+    hanziView->SetCharsWithMarks(&currentItem->hanzi, currentItem->hanziMarks);
+    readingView->SetCharsWithMarks(&currentItem->reading, currentItem->readingMarks);
+  } else {
+    readingView->textEnabled = 0;
+    hanziView->textEnabled = 0;
+    replaceMeaning(meaningEdit, L"");
+  }
+  applyButtons(buttonsFor(state()));
+  if (lesson == nullptr) EnableMenuItem(menu, IDM_RESTART, MF_BYCOMMAND | MF_GRAYED);
+  refreshChildren();
+}
+
+void MainWindow::advance() {
+  if (lesson != nullptr) currentItem = lesson->nextItem();
+  revealed = false;
+  canvas->DrawingArea()->ClearAll();
+  presentItem();
+  SetFocus(hwnd);
+}
+
+void MainWindow::show() {
+  revealed = true;
+  applyButtons(buttonsFor(StudyState::ItemShown));
+  setRevealed(true);
+  SetFocus(hwnd);
+}
+
+void MainWindow::markRight() {
+  if (lesson == nullptr) return;
+  lesson->markRight(currentItem);
+  statusArea->rightCount += 1;
+  advance();
+}
+
+void MainWindow::markWrong() {
+  if (lesson == nullptr) return;
+  lesson->markWrong(currentItem);
+  statusArea->wrongCount += 1;
+  advance();
+}
+
+void MainWindow::restartLesson() {
+  if (lesson == nullptr) return;
+  lesson->restart();
+  statusArea->rightCount = 0;
+  statusArea->wrongCount = 0;
+  canvas->DrawingArea()->ClearAll();
+  advance();
+}
+
+void MainWindow::applyLessonMode(int32_t mode) {
+  if (lesson == nullptr) return;
+  settings.lessonMode = mode;
+  lesson->setReview(false);
+  switch (mode) {
+    case 121:
+      lesson->startQuiz(kQuickQuizSize);
+      break;
+    case 122:
+      lesson->startQuiz(kLongQuizSize);
+      break;
+    case 123:
+      lesson->setReview(true);
+      lesson->startAll();
+      break;
+    default:
+      lesson->startAll();
+      break;
+  }
+  restartLesson();
+}
+
+void MainWindow::closeLesson() {
+  if (lesson == nullptr) return;
+  lesson->saveProgress();
+  // The views point into the old lesson's cells: they let go of them
+  // before the cells are freed, as a repaint may come at any time.
+  currentItem = nullptr;
+  hanziView->SetCharsWithMarks(nullptr, {});
+  readingView->SetCharsWithMarks(nullptr, {});
+  delete lesson;
+  lesson = nullptr;
+}
+
+void MainWindow::openLesson(const std::wstring& path) {
+  closeLesson();
+  const std::wstring statePath = path + L".st";
+  lesson = new WeightedLesson(path, statePath, 0);
+  useEncoding(encodingForPath(path));
+  startOpenedLesson(lessonDisplayName(path));
+}
+
+void MainWindow::useEncoding(EncodingCode code) {
+  lessonEncoding = code;
+  strokeDataApplies = usesGbStrokeData(code);
+  hanziView->strokeDataApplies = strokeDataApplies;
+  readingView->strokeDataApplies = strokeDataApplies;
+  chooseFonts(code);
+}
+
+void MainWindow::startOpenedLesson(const std::wstring& label) {
+  if (lesson != nullptr) markStrokeData();
+  statusArea->setLabel(label.c_str());
+  statusArea->rightCount = 0;
+  statusArea->wrongCount = 0;
+  currentItem = nullptr;
+  if (lesson == nullptr) return;
+  lesson->setTrackWrong(settings.trackWrong);
+  applyLessonMode(settings.lessonMode);
+  statusArea->total = lesson->passSize();
+  EnableMenuItem(menu, IDM_RESTART, MF_BYCOMMAND | MF_ENABLED);
+  setRevealed(false);
+  canvas->SetText(nullptr);
+}
+
+void MainWindow::markStrokeData() {
+  const std::wstring small = std::wstring(kSmallStrokesBase) + L".ind";
+  const std::wstring large = std::wstring(kLargeStrokesBase) + L".ind";
+  const std::wstring feedback = std::wstring(kFeedbackBase) + L".ind";
+  const int32_t count = lesson->itemCount();
+  for (int32_t i = 0; i < count; ++i) {
+    LessonItem* item = lesson->passItemAt(i);
+    if (item == nullptr) continue;
+    const int32_t cells = item->hanzi.Count();
+    item->hanziMarks.resize(static_cast<size_t>(cells), 0);
+    for (int32_t c = 0; c < cells; ++c) {
+      uint8_t& mark = item->hanziMarks[static_cast<size_t>(c)];
+      mark = 0;
+      if (!strokeDataApplies) continue;
+      const CharToken* cell = LessonItem::cellAt(item->hanzi, c);
+      const std::string key = hexKey(cell->code());
+      if (hasKey(large, key) || hasKey(small, key)) mark |= kHasStrokeData;
+      if (hasKey(feedback, key)) mark |= kHasFeedbackData;
+    }
+  }
+}
+
+}  // namespace morvane

@@ -1,0 +1,22 @@
+// The study screen's Hanzi and reading views: character displays that
+// animate a tapped character's strokes only while the open lesson's codes
+// can be GB codes, the key of the stroke databases (a Big5 or KS X 1001
+// code would find another character's strokes).
+#pragma once
+
+#include "ui/marked_jpn_display.h"
+
+namespace morvane {
+
+class StudyView : public MarkedJpnDisplay {
+ public:
+  using MarkedJpnDisplay::MarkedJpnDisplay;
+
+  // A release without stroke data to consult ends the press and does nothing else.
+  void OnLButtonUp(WPARAM keys, uint16_t x, uint16_t y) override;
+
+  // Set by the main window for each opened lesson.
+  bool strokeDataApplies = true;
+};
+
+}  // namespace morvane
