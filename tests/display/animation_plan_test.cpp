@@ -1,10 +1,10 @@
 // The stroke animation's timings and cell rectangles, in place and in the popup.
+#include "strokes/animation_plan.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
-
-#include "strokes/animation_plan.h"
 
 namespace morvane {
 namespace {

@@ -6,6 +6,7 @@
 //   display_demo.exe popup|marks DATA_FOLDER
 #include <windows.h>
 
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The display windows' stylus arithmetic: drag scrolling, the tap rule and
 // the delay a tap passes to the animation.
-#include <gtest/gtest.h>
-
 #include "ui/display_gestures.h"
+
+#include <gtest/gtest.h>
 
 namespace morvane {
 namespace {

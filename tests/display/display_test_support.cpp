@@ -49,9 +49,7 @@ void FakeClock::Sleep(uint32_t ms) {
   if (onSleep) onSleep();
 }
 
-StrokeData::StrokeData() : savedFolders_(searchFolders) {
-  searchFolders = {dir_.root().wstring()};
-}
+StrokeData::StrokeData() : savedFolders_(searchFolders) { searchFolders = {dir_.root().wstring()}; }
 
 StrokeData::~StrokeData() { searchFolders = savedFolders_; }
 

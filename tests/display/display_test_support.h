@@ -22,6 +22,12 @@
 
 namespace morvane::test {
 
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kGrey = RGB(128, 128, 128);  // the border's shadow
+constexpr COLORREF kBlue = RGB(0, 0, 255);      // cross: no stroke data
+constexpr COLORREF kOrange = RGB(255, 102, 0);  // cross: no feedback data
+
 // Records every pause instead of waiting; the tick count moves with the pauses.
 class FakeClock : public Clock {
  public:

@@ -12,11 +12,6 @@
 namespace morvane::test {
 namespace {
 
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kOrange = RGB(255, 102, 0);
-
 // A 200 × 60 display with the solid test font (16 pixels) and b0a1 in the
 // small stroke database (cells (0, 0) and (15, 15)), b0a3 too.
 class Display : public ::testing::Test {
@@ -114,11 +109,6 @@ TEST_F(Display, AStringTooWideDragsLeftToItsEndAndNoFurtherRightThanItsRest) {
   Press(0, {77});
   EXPECT_EQ(display.scrollOffset, 0);
   EXPECT_TRUE(clock.sleeps.empty());
-}
-
-TEST_F(Display, ABorderTakesFourPixelsMoreOfScroll) {
-  ShowTenInNarrowBox();
-  EXPECT_EQ(display.minScrollOffset, -104);
 }
 
 TEST_F(Display, MovesWithoutTheButtonOrWithoutAFontDoNothing) {
@@ -253,7 +243,7 @@ TEST_F(Display, WithoutAFontOnlyTheBorderIsDrawn) {
   PixelCanvas pixels(200, 60, kWhite);
   display.OnPaint(pixels.dc);
   EXPECT_EQ(pixels.CountColor(kBlack, 2, 2, 198, 58), 0);
-  EXPECT_EQ(pixels.At(0, 0), RGB(128, 128, 128));
+  EXPECT_EQ(pixels.At(0, 0), kGrey);
   Press(20, {});
   EXPECT_TRUE(clock.sleeps.empty());
 }
@@ -291,7 +281,7 @@ TEST_F(Display, InPlaceCellsStayInsideTheBorder) {
   Press(5, {});
   ASSERT_EQ(clock.sleeps.size(), 3u);
   // Cell (1, 0) falls on the border's outer ring and is not painted there.
-  EXPECT_EQ(ScreenPixel(display.hwnd, 0, 22), RGB(128, 128, 128));
+  EXPECT_EQ(ScreenPixel(display.hwnd, 0, 22), kGrey);
   EXPECT_EQ(ScreenPixel(display.hwnd, 1, 22), kBlack);
   EXPECT_EQ(ScreenPixel(display.hwnd, 2, 22), kWhite);
   EXPECT_EQ(ScreenPixel(display.hwnd, 11, 22), kBlack);

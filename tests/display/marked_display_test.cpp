@@ -14,10 +14,6 @@
 namespace morvane::test {
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kOrange = RGB(255, 102, 0);
-
 // A 200 × 60 Hanzi view (mark height 11) of two characters: scale 2, cells
 // 32 pixels from x 4 and 40.
 class MarkedDisplay : public ::testing::Test {

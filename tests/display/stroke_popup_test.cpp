@@ -3,18 +3,16 @@
 // outlives the animation or the display that started it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "display_test_support.h"
 #include "gdi_probe.h"
-#include "strokes/stroke_animation.h"
 #include "ui/tappable_jpn_display.h"
 
 namespace morvane::test {
 namespace {
-
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
 
 // What a look at the popup during one pause found.
 struct PopupView {
@@ -91,8 +89,8 @@ TEST_F(StrokePopup, AppearsCentredAtTheTopHoldingAFramedStrokeWindow) {
   EXPECT_EQ(view.strokeWindow.right, 58);
   EXPECT_EQ(view.strokeWindow.bottom, 58);
   // Outline, shadow, dark ring, then white; the light and highlight rings right.
-  EXPECT_EQ(view.border, (std::vector<COLORREF>{kBlack, RGB(128, 128, 128), kBlack, kWhite,
-                                                RGB(192, 192, 192), kWhite}));
+  EXPECT_EQ(view.border,
+            (std::vector<COLORREF>{kBlack, kGrey, kBlack, kWhite, RGB(192, 192, 192), kWhite}));
 }
 
 TEST_F(StrokePopup, EveryCellIsOnScreenBeforeTheNextPause) {
@@ -128,6 +126,16 @@ TEST_F(StrokePopup, ALargeIndexWithoutItsDataFileFallsBackToTheSmallRecord) {
   data.addSmall(0xB0A1, {{0, 0}});
   data.save();
   ASSERT_TRUE(DeleteFileW(data.path("lgstrokeschs.dat").c_str()));
+  Tap();
+  EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{64}));
+}
+
+TEST_F(StrokePopup, ALargeRecordTheDataFileEndsInsideFallsBackToTheSmallRecord) {
+  data.addLarge(0xB0A1, {{{0, 0}, {1, 1}}});
+  data.addSmall(0xB0A1, {{0, 0}});
+  data.save();
+  const std::filesystem::path large(data.path("lgstrokeschs.dat"));
+  std::filesystem::resize_file(large, std::filesystem::file_size(large) - 1);
   Tap();
   EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{64}));
 }

@@ -2,11 +2,11 @@
 // the fonts they are drawn from, into a data folder.
 #include <cstdio>
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "builder_args.h"
 #include "font_builder.h"
 #include "font_sources.h"
 
@@ -44,35 +44,17 @@ bool copyLicences(const std::filesystem::path& outDir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  SourcePaths paths;
-  std::vector<std::string> only;
-  std::string outDir;
-  for (int i = 1; i < argc; ++i) {
-    bool hasValue = i + 1 < argc;
-    if (std::strcmp(argv[i], "--unifont") == 0 && hasValue) {
-      paths.unifontDir = argv[++i];
-    } else if (std::strcmp(argv[i], "--uming") == 0 && hasValue) {
-      paths.uming = argv[++i];
-    } else if (std::strcmp(argv[i], "--only") == 0 && hasValue) {
-      only.push_back(argv[++i]);
-    } else if (argv[i][0] != '-' && outDir.empty()) {
-      outDir = argv[i];
-    } else {
-      std::fputs(kUsage, stderr);
-      return 2;
-    }
-  }
-  if (outDir.empty()) {
+  morvane::tools::BuilderArgs args;
+  if (!morvane::tools::parseBuilderArgs(argc, argv, {"--unifont", "--uming", "--only"}, args)) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  std::error_code made;
-  std::filesystem::create_directories(outDir, made);
-  if (made) {
-    std::fprintf(stderr, "morvane-fontbuild: cannot create %s: %s\n", outDir.c_str(),
-                 made.message().c_str());
-    return 1;
-  }
+  SourcePaths paths;
+  paths.unifontDir = args.last("--unifont", paths.unifontDir);
+  paths.uming = args.last("--uming", paths.uming);
+  const std::vector<std::string> only = args.all("--only");
+  const std::string& outDir = args.outDir;
+  if (!morvane::tools::createOutDir("morvane-fontbuild", outDir)) return 1;
 
   FontSources sources(paths);
   int built = 0;

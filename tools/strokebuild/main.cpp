@@ -1,10 +1,10 @@
 // morvane-strokebuild: writes the trainer's stroke and feedback databases for
 // every GB 2312 Hanzi, and the stroke data's licence, into a data folder.
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "builder_args.h"
 #include "stroke_databases.h"
 
 namespace {
@@ -16,29 +16,14 @@ const char* const kLicenceCopy = "hanzi-writer-data-ARPHICPL.txt";
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string sourceDir = MORVANE_STROKE_SOURCE;
-  std::string outDir;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--source") == 0 && i + 1 < argc) {
-      sourceDir = argv[++i];
-    } else if (argv[i][0] != '-' && outDir.empty()) {
-      outDir = argv[i];
-    } else {
-      std::fputs(kUsage, stderr);
-      return 2;
-    }
-  }
-  if (outDir.empty()) {
+  morvane::tools::BuilderArgs args;
+  if (!morvane::tools::parseBuilderArgs(argc, argv, {"--source"}, args)) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  std::error_code error;
-  std::filesystem::create_directories(outDir, error);
-  if (error) {
-    std::fprintf(stderr, "morvane-strokebuild: cannot create %s: %s\n", outDir.c_str(),
-                 error.message().c_str());
-    return 1;
-  }
+  const std::string sourceDir = args.last("--source", MORVANE_STROKE_SOURCE);
+  const std::string& outDir = args.outDir;
+  if (!morvane::tools::createOutDir("morvane-strokebuild", outDir)) return 1;
 
   morvane::strokebuild::BuildSummary summary;
   std::string message;
@@ -54,6 +39,7 @@ int main(int argc, char** argv) {
                  summary.missing.size(), list.c_str());
   }
 
+  std::error_code error;
   std::filesystem::copy_file(std::filesystem::path(sourceDir) / kLicenceFile,
                              std::filesystem::path(outDir) / kLicenceCopy,
                              std::filesystem::copy_options::overwrite_existing, error);

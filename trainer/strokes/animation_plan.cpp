@@ -58,10 +58,10 @@ GridScale inPlaceScale(const CellRect& glyph) {
 
 CellRect inPlaceCell(const StrokeCell& cell, const GridScale& scale, const CellRect& glyph) {
   CellRect r;
-  r.left = static_cast<int32_t>(static_cast<float>(cell.x) * scale.sx +
-                                static_cast<float>(glyph.left));
-  r.top = static_cast<int32_t>(static_cast<float>(cell.y) * scale.sy +
-                               static_cast<float>(glyph.top));
+  r.left =
+      static_cast<int32_t>(static_cast<float>(cell.x) * scale.sx + static_cast<float>(glyph.left));
+  r.top =
+      static_cast<int32_t>(static_cast<float>(cell.y) * scale.sy + static_cast<float>(glyph.top));
   r.right = roundedEdge(r.left, scale.sx);
   r.bottom = roundedEdge(r.top, scale.sy);
   return r;

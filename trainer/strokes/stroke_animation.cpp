@@ -1,10 +1,11 @@
 // The stroke animation: looking the character up, the stroke popup (dialog
 // 107 holding a "StrokeWin" window) and painting cells with pauses between them.
+// Records are read before anything is shown, so their files are closed by then.
 #include "strokes/stroke_animation.h"
 
+#include <cwchar>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "platform/clock.h"
 #include "resources/resource.h"
@@ -17,12 +18,10 @@
 namespace morvane {
 namespace {
 
-// The record the popup shows, handed over process-wide because the dialog
-// procedure receives no argument of its own. The popup closes the file.
+// What the popup shows, handed over process-wide because the dialog
+// procedure receives no argument of its own.
 struct PopupInputs {
-  uint32_t cellPause = 0;
-  bool largeRecord = false;
-  RecordLocation record;
+  AnimationPlan plan;
   HWND display = nullptr;  // the animation stops when this window goes away
 };
 PopupInputs* popupInputs = nullptr;
@@ -54,8 +53,7 @@ void paintNow(HWND target, const RECT& r, const RECT& clip, HBRUSH brush) {
 
 // Carries out the plan on target: each step's pause, then its cell. Stops
 // when the display's window, or the target, is gone.
-void runPlan(const AnimationPlan& plan, HWND target, HWND display, const RECT& clip,
-             HBRUSH brush) {
+void runPlan(const AnimationPlan& plan, HWND target, HWND display, const RECT& clip, HBRUSH brush) {
   for (const AnimationStep& step : plan) {
     uiClock().Sleep(step.pause);
     if (!IsWindow(display) || !IsWindow(target)) return;
@@ -63,25 +61,18 @@ void runPlan(const AnimationPlan& plan, HWND target, HWND display, const RECT& c
   }
 }
 
-std::optional<RecordLocation> locate(const std::string& key, const wchar_t* base) {
-  RecordLocation location;
-  if (!findEntry(searchFolders, std::wstring(base) + L".ind", key, location.offset)) {
-    return std::nullopt;
+// The popup's plan: the large record at half the delay per cell, or else the
+// small record at all of it; none when the character has neither (a record
+// the data file ends inside counts as missing).
+std::optional<AnimationPlan> popupPlanFor(uint16_t code, uint32_t delay) {
+  if (std::unique_ptr<StrokeList> strokes =
+          loadStrokeList(searchFolders, kLargeStrokesBase, code)) {
+    return largePopupPlan(*strokes, popupCellPause(delay, true));
   }
-  location.data = openInFolders(searchFolders, std::wstring(base) + L".dat");
-  if (!location.data) return std::nullopt;
-  return location;
-}
-
-// The plan of the stored record; the record's file is closed once read.
-AnimationPlan popupPlan(PopupInputs& inputs) {
-  std::unique_ptr<File> data = std::move(inputs.record.data);
-  if (inputs.largeRecord) {
-    std::unique_ptr<StrokeList> strokes = readStrokeList(*data, inputs.record.offset);
-    return strokes ? largePopupPlan(*strokes, inputs.cellPause) : AnimationPlan{};
+  if (std::unique_ptr<CellPath> path = loadCellPath(searchFolders, kSmallStrokesBase, code)) {
+    return smallPopupPlan(*path, popupCellPause(delay, false));
   }
-  std::unique_ptr<CellPath> path = readCellPath(*data, inputs.record.offset);
-  return path ? smallPopupPlan(*path, inputs.cellPause) : AnimationPlan{};
+  return std::nullopt;
 }
 
 void showPopup(HWND dialog, PopupInputs& inputs) {
@@ -102,7 +93,7 @@ void showPopup(HWND dialog, PopupInputs& inputs) {
   strokeWindow.DrawSunkenBorder(hdc, true);
   EndPaint(strokeWindow.hwnd, &paint);
 
-  runPlan(popupPlan(inputs), strokeWindow.hwnd, inputs.display, whole, cellBrush);
+  runPlan(inputs.plan, strokeWindow.hwnd, inputs.display, whole, cellBrush);
   DeleteObject(cellBrush);
 }
 
@@ -114,18 +105,10 @@ INT_PTR CALLBACK StrokePopupProc(HWND dialog, UINT message, WPARAM, LPARAM) {
   return TRUE;
 }
 
-void animateInPopup(TappableJpnDisplay& display, const std::string& key, uint32_t delay) {
-  PopupInputs inputs;
-  inputs.display = display.hwnd;
-  if (std::optional<RecordLocation> large = locate(key, kLargeStrokesBase)) {
-    inputs.largeRecord = true;
-    inputs.record = std::move(*large);
-  } else if (std::optional<RecordLocation> small = locate(key, kSmallStrokesBase)) {
-    inputs.record = std::move(*small);
-  } else {
-    return;
-  }
-  inputs.cellPause = popupCellPause(delay, inputs.largeRecord);
+void animateInPopup(TappableJpnDisplay& display, uint16_t code, uint32_t delay) {
+  std::optional<AnimationPlan> plan = popupPlanFor(code, delay);
+  if (!plan) return;
+  PopupInputs inputs{std::move(*plan), display.hwnd};
 
   HRSRC resource = FindResourceW(display.instance, MAKEINTRESOURCEW(IDD_STROKE_POPUP),
                                  reinterpret_cast<LPCWSTR>(RT_DIALOG));
@@ -138,12 +121,9 @@ void animateInPopup(TappableJpnDisplay& display, const std::string& key, uint32_
   popupInputs = nullptr;
 }
 
-void animateInPlace(TappableJpnDisplay& display, const std::string& key, const CellRect& glyph,
+void animateInPlace(TappableJpnDisplay& display, uint16_t code, const CellRect& glyph,
                     uint32_t delay) {
-  std::optional<RecordLocation> small = locate(key, kSmallStrokesBase);
-  if (!small) return;
-  std::unique_ptr<CellPath> path = readCellPath(*small->data, small->offset);
-  small->data.reset();
+  std::unique_ptr<CellPath> path = loadCellPath(searchFolders, kSmallStrokesBase, code);
   if (!path) return;
 
   RECT clip = display.bounds;
@@ -161,13 +141,14 @@ void animateStrokes(TappableJpnDisplay& display, const wchar_t* code, int32_t le
                     int32_t right, int32_t bottom, uint32_t delay, int32_t large) {
   if (animating || !code) return;
   AnimatingFlag flag;
-  // The key is four hexadecimal digits; anything else finds nothing.
-  std::string key;
-  for (const wchar_t* c = code; *c; ++c) key += *c < 128 ? static_cast<char>(*c) : '?';
+  // Keys are character codes; text that is no such number finds nothing.
+  unsigned int value = 0;
+  if (swscanf(code, L"%x", &value) != 1 || value > 0xFFFF) return;
   if (large) {
-    animateInPopup(display, key, delay);
+    animateInPopup(display, static_cast<uint16_t>(value), delay);
   } else {
-    animateInPlace(display, key, CellRect{left, top, right, bottom}, delay);
+    animateInPlace(display, static_cast<uint16_t>(value), CellRect{left, top, right, bottom},
+                   delay);
   }
 }
 

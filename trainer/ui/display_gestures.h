@@ -16,10 +16,10 @@ constexpr uint32_t kHoldDivisor = 7;
 
 // The scroll fields of a display window, in its field order.
 struct DragScroll {
-  int32_t lastX = -1;          // x at the previous move, -1 before the first
-  int32_t scrollOffset = 0;    // 0 or negative
-  int32_t dragDistance = 0;    // sum of |x movement| of the press
-  int32_t minScrollOffset = 0; // the furthest left the text may go
+  int32_t lastX = -1;           // x at the previous move, -1 before the first
+  int32_t scrollOffset = 0;     // 0 or negative
+  int32_t dragDistance = 0;     // sum of |x movement| of the press
+  int32_t minScrollOffset = 0;  // the furthest left the text may go
 };
 
 // Follows one move of the stylus with its button down: the first move of a

@@ -68,9 +68,9 @@ void JpnDisplay::SetChars(const CharString* newChars) {
   lastX = -1;
   chars.Clear();
   if (newChars) chars.AssignRange(newChars->items, newChars->items + newChars->count);
-  minScrollOffset = font ? minScrollOffsetFor(bounds.right - bounds.left, font->TextWidth(&chars),
-                                              framed != 0)
-                         : 0;
+  minScrollOffset =
+      font ? minScrollOffsetFor(bounds.right - bounds.left, font->TextWidth(&chars), framed != 0)
+           : 0;
 }
 
 }  // namespace morvane

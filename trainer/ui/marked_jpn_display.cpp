@@ -12,8 +12,8 @@ constexpr uint8_t kNothingMissing = 3;
 MarkedJpnDisplay::MarkedJpnDisplay(int x, int y, int width, int height, HWND parentWindow,
                                    HINSTANCE moduleInstance, CharFont* displayFont,
                                    int32_t textAlign, int32_t reservedForMarks)
-    : TappableJpnDisplay(x, y, width, height, parentWindow, moduleInstance, displayFont,
-                         textAlign, reservedForMarks) {}
+    : TappableJpnDisplay(x, y, width, height, parentWindow, moduleInstance, displayFont, textAlign,
+                         reservedForMarks) {}
 
 MarkedJpnDisplay::~MarkedJpnDisplay() = default;
 

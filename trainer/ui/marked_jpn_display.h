@@ -15,8 +15,8 @@ namespace morvane {
 
 class MarkedJpnDisplay : public TappableJpnDisplay {
  public:
-  MarkedJpnDisplay(int x, int y, int width, int height, HWND parentWindow,
-                   HINSTANCE moduleInstance, CharFont* font, int32_t align, int32_t markHeight);
+  MarkedJpnDisplay(int x, int y, int width, int height, HWND parentWindow, HINSTANCE moduleInstance,
+                   CharFont* font, int32_t align, int32_t markHeight);
   ~MarkedJpnDisplay() override;
 
   // The text with its marks, markHeight pixels reserved below the characters.
