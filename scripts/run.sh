@@ -32,20 +32,24 @@ fi
 MORVANE_WINE_DISPLAY=x11 xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/wine-prefix.sh"
 "$root/scripts/install-trainer.sh" -d "$root/samples/everyday.gb" >/dev/null
 shot="$root/build/trainer-study.png"
-rm -f "$shot"
-# Every program of this prefix shares one virtual desktop, so that the
-# driver finds the trainer's window.
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 480x400 /f >/dev/null 2>&1 </dev/null
+rm -f "$shot" "$shot.shown"
 # Wine's helpers inherit descriptors: keep their output out of any pipe.
+# Every program of the session shares one virtual desktop, so that the
+# driver finds the trainer's window.
+WINEPREFIX="$WINEPREFIX" wineserver -w
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   program=$1 lesson=$2 drive=$3 shot=$4
+  wine reg add "HKCU\\Software\\Wine\\Explorer" /v Desktop /d Default /f
+  wine reg add "HKCU\\Software\\Wine\\Explorer\\Desktops" /v Default /d 480x400 /f
+  wineserver -w
   wine "$program" "$lesson" &
-  wine "$drive" show-and-write
+  wine "$drive" show-and-write && touch "$shot.shown"
   sleep 2
   import -window root -crop 480x400+0+0 "$shot"
   wine "$drive" close
   wineserver -k
 ' run "$program" "$lesson" "$drive" "$shot" </dev/null >/dev/null 2>&1 || true
 [ -s "$shot" ] || { echo "no screenshot taken" >&2; exit 1; }
+[ -f "$shot.shown" ] || { echo "the trainer did not come up to study (see $shot)" >&2; exit 1; }
+rm -f "$shot.shown"
 echo "Trainer studying samples/everyday.gb (screenshot after Show): $shot"

@@ -325,7 +325,8 @@ std::string twentyWideGlyph() {
   return glyph;
 }
 
-class GlyphRowTest : public ::testing::Test {
+// The fixture's helpers over a 20 × 24 font of three such glyphs.
+class GlyphRowTest : public GlyphRenderTest {
  protected:
   void SetUp() override {
     dir.write("w.bin", twentyWideGlyph() + twentyWideGlyph() + twentyWideGlyph());
@@ -333,20 +334,6 @@ class GlyphRowTest : public ::testing::Test {
     font = std::make_unique<HbfCharFont>(dir.path("w.hbf"), reporter);
     ASSERT_TRUE(font->IsOpen());
   }
-  CharString* text(int count) {
-    for (int i = 0; i < count; ++i) {
-      tokens.push_back(std::make_unique<CharToken>());
-      tokens.back()->first = 0xA1;
-      tokens.back()->second = static_cast<uint8_t>(0xA1 + i);
-      chars.Append(tokens.back().get());
-    }
-    return &chars;
-  }
-  ScratchDir dir;
-  RecordingReporter reporter;
-  std::unique_ptr<HbfCharFont> font;
-  std::vector<std::unique_ptr<CharToken>> tokens;
-  CharString chars;
 };
 
 TEST_F(GlyphRowTest, ThreeByteRowsDrawTheirColumnsAndNoPadding) {
@@ -371,8 +358,8 @@ TEST_F(GlyphRowTest, MarksUnderEachCharacterFollowItsByte) {
   const uint8_t marks[] = {0, 2, 3};
   Canvas pixels;
   const int markHeight = 10, boxTop = 10, boxHeight = 60;
-  font->DrawStringWithMarks(pixels.dc(), 0, boxTop, 400, boxHeight, text(3), marks, kAlignLeft,
-                            markHeight, 0);
+  font->DrawStringWithMarks(pixels.dc(), 0, boxTop, 400, boxHeight,
+                            text({0xA1A1, 0xA1A2, 0xA1A3}), marks, kAlignLeft, markHeight, 0);
   for (int i = 0; i < 3; ++i) {
     const RECT r = font->GetCharRect(i, 0, boxTop, 400, boxHeight - markHeight + 3, 3, kAlignLeft);
     const int blue = pixels.count(kBlue, r.left, r.bottom, r.right, boxTop + boxHeight);
