@@ -66,14 +66,20 @@ std::string generatedLesson(EncodingCode code, int items) {
 }
 
 std::string scratchFolder() {
-  static const std::filesystem::path folder = [] {
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("morvane-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directories(path);
-    std::atexit([] { std::filesystem::remove_all(folder); });
-    return path;
+  // Made once and removed at exit; the name is never destroyed, so it is
+  // still there when the removal runs.
+  static const std::string* folder = [] {
+    auto* name = new std::string((std::filesystem::temp_directory_path() /
+                                  ("morvane-bench-" + std::to_string(getpid())))
+                                     .string());
+    std::filesystem::create_directories(*name);
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(*folder, ignored);
+    });
+    return name;
   }();
-  return folder.string();
+  return *folder;
 }
 
 void writeFile(const std::string& path, const std::string& bytes) {

@@ -57,6 +57,25 @@ TEST(PtrArray, RemoveAtKeepsOrderAndIgnoresBadIndexes) {
   EXPECT_EQ(a.At(1), &cells[2]);
 }
 
+TEST(PtrArray, ABorrowedBlockIsUsedUntilItIsFullThenLeftToItsOwner) {
+  void* borrowed[2] = {nullptr, nullptr};
+  {
+    PtrArray a(borrowed, 2);
+    a.Append(&cells[0]);
+    a.Append(&cells[1]);
+    EXPECT_EQ(a.items, borrowed);
+    EXPECT_FALSE(a.ownsBlock);
+    a.Append(&cells[2]);
+    EXPECT_NE(a.items, borrowed);
+    EXPECT_TRUE(a.ownsBlock);
+    EXPECT_EQ(a.capacity, 66);
+    EXPECT_EQ(a.At(0), &cells[0]);
+    EXPECT_EQ(a.At(2), &cells[2]);
+  }
+  // The owner's block still holds what was put there (nothing freed it).
+  EXPECT_EQ(borrowed[1], &cells[1]);
+}
+
 TEST(CursorPtrArray, NextOnEmptyGivesNoneAndRewindStartsAgain) {
   CursorPtrArray a(64);
   EXPECT_EQ(a.Next(), nullptr);

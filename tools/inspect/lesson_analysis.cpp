@@ -243,6 +243,7 @@ FileAnalysis analyseLessonFile(const std::wstring& path, const std::wstring& pro
   } else if (file) {
     std::unique_ptr<FileTokenReader> reader = makeTokenReader(*file, out.code);
     TracingReader trace(*reader);
+    ItemReader items(trace);
     std::vector<int64_t> starts;
     std::unique_ptr<LessonItem> item;
     bool atLimit = false;
@@ -252,7 +253,7 @@ FileAnalysis analyseLessonFile(const std::wstring& path, const std::wstring& pro
         break;
       }
       trace.beginItem();
-      item = readItem(trace);
+      item = items.next();
       if (!item->valid) break;
       ++out.itemCount;
       starts.push_back(trace.itemStart);

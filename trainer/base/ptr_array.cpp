@@ -9,7 +9,12 @@ PtrArray::PtrArray(int32_t initialCapacity)
       growBy(initialCapacity),
       items(new void*[capacity > 0 ? capacity : 1]) {}
 
-PtrArray::~PtrArray() { delete[] items; }
+PtrArray::PtrArray(void** block, int32_t capacity)
+    : capacity(capacity), growBy(64), items(block), ownsBlock(false) {}
+
+PtrArray::~PtrArray() {
+  if (ownsBlock) delete[] items;
+}
 
 void PtrArray::Append(void* p) {
   if (count == capacity) Grow(growBy > 0 ? growBy : 1);
@@ -20,8 +25,9 @@ void PtrArray::Grow(int32_t n) {
   if (n < 1) return;
   void** block = new void*[capacity + n];
   if (count > 0) std::memcpy(block, items, sizeof(void*) * count);
-  delete[] items;
+  if (ownsBlock) delete[] items;
   items = block;
+  ownsBlock = true;
   capacity += n;
 }
 

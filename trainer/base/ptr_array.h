@@ -1,5 +1,6 @@
 // The growable array of pointers used for most of the trainer's lists. It owns
-// its block of slots, never what the slots point to; items keep insertion order.
+// its block of slots (unless it was given one that belongs to someone else),
+// never what the slots point to; items keep insertion order.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,10 @@ class PtrArray {
  public:
   // An empty array with `initialCapacity` slots that grows by the same number.
   explicit PtrArray(int32_t initialCapacity = 64);
+  // An empty array over the `capacity` slots at `block`, which belongs to
+  // someone else (a lesson's storage): it is never freed here, and the array
+  // moves to a block of its own only if it has to grow (by 64 slots).
+  PtrArray(void** block, int32_t capacity);
   ~PtrArray();
   PtrArray(const PtrArray&) = delete;
   PtrArray& operator=(const PtrArray&) = delete;
@@ -33,6 +38,7 @@ class PtrArray {
   int32_t capacity = 0;
   int32_t growBy = 0;
   void** items = nullptr;
+  bool ownsBlock = true;
 };
 
 // An array read item by item through a cursor (the stroke lists).

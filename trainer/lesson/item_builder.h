@@ -12,6 +12,7 @@
 
 namespace morvane {
 
+class ItemStorage;
 class LessonItem;
 
 // Longest Hanzi or reading kept, in cells, and longest meaning, in bytes.
@@ -44,10 +45,14 @@ class ItemBuilder {
   bool meaningPresent() const { return !meaning_.empty() && meaning_[0] != 0; }
 
   // The item of the parts collected; valid only if `found` (all three parts
-  // were found) and memory for the meaning was there.
-  std::unique_ptr<LessonItem> makeItem(bool found) const;
+  // were found) and memory for the meaning was there. Its cells and lists
+  // come from storage when there is some (and room in it), else the item
+  // owns them.
+  std::unique_ptr<LessonItem> makeItem(bool found, ItemStorage* storage) const;
 
  private:
+  std::unique_ptr<LessonItem> itemInStorage(ItemStorage& storage) const;
+  std::unique_ptr<LessonItem> itemOwningCells() const;
   static void addCell(std::vector<CharToken>& cells, uint8_t first, uint8_t second) {
     if (cells.size() < static_cast<size_t>(kMaxItemCells)) cells.push_back(CharToken{first, second});
   }

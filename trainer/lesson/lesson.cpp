@@ -114,7 +114,7 @@ void Lesson::readItems(File& file, EncodingCode code) {
 }
 
 void Lesson::readItemsFrom(TokenReader& reader) {
-  ItemReader itemReader(reader);
+  ItemReader itemReader(reader, &itemStorage_);
   for (;;) {
     int32_t count = itemCount();
     if ((maxItems_ != 0 && count >= maxItems_) || count >= kMaxLessonItems) return;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lesson/encoding.h"
+#include "lesson/item_storage.h"
 #include "lesson/lesson_item.h"
 #include "lesson/token_reader.h"
 #include "platform/file.h"
@@ -99,6 +100,8 @@ class Lesson {
   void resetCounters();
 
   std::wstring sourcePath_;
+  // Where the items' cells and lists live; outlives the items.
+  ItemStorage itemStorage_;
   std::vector<std::unique_ptr<LessonItem>> items_;
   std::vector<LessonItem*> pending_;
   std::vector<LessonItem*> wrongList_;

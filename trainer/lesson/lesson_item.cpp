@@ -10,28 +10,44 @@ namespace morvane {
 
 namespace {
 
-// Points the list at n cells of block, growing it once when n is above its
-// capacity.
-void pointAt(PtrArray& list, CharToken* block, size_t n) {
-  int32_t count = static_cast<int32_t>(n);
-  if (count > list.capacity) list.Grow(count - list.capacity);
-  for (int32_t i = 0; i < count; ++i) list.items[i] = block + i;
-  list.count = count;
+// Copies the cells into block (Hanzi first) and points the lists at them;
+// the lists already have room for them.
+void fillLists(LessonItem& item, CharToken* block, const std::vector<CharToken>& hanzi,
+               const std::vector<CharToken>& reading) {
+  std::copy(hanzi.begin(), hanzi.end(), block);
+  std::copy(reading.begin(), reading.end(), block + hanzi.size());
+  for (size_t i = 0; i < hanzi.size(); ++i) item.hanzi.items[i] = block + i;
+  for (size_t i = 0; i < reading.size(); ++i) item.reading.items[i] = block + hanzi.size() + i;
+  item.hanzi.count = static_cast<int32_t>(hanzi.size());
+  item.reading.count = static_cast<int32_t>(reading.size());
 }
 
 }  // namespace
 
-std::unique_ptr<LessonItem> ItemBuilder::makeItem(bool found) const {
+std::unique_ptr<LessonItem> ItemBuilder::itemInStorage(ItemStorage& storage) const {
+  const size_t cells = hanzi_.size() + reading_.size();
+  void** slots = storage.allocate<void*>(cells);
+  CharToken* block = storage.allocate<CharToken>(cells);
+  if (!slots || !block) return nullptr;
+  auto item = std::make_unique<LessonItem>(slots + hanzi_.size(), readingCount(), slots,
+                                           hanziCount());
+  fillLists(*item, block, hanzi_, reading_);
+  return item;
+}
+
+std::unique_ptr<LessonItem> ItemBuilder::itemOwningCells() const {
   auto item = std::make_unique<LessonItem>(readingCount(), hanziCount());
   const size_t cells = hanzi_.size() + reading_.size();
   if (cells > 0) item->cells_.reset(new (std::nothrow) CharToken[cells]);
   // Without memory for the cells, the lists stay empty, as if each cell had failed.
-  if (CharToken* block = item->cells_.get()) {
-    std::copy(hanzi_.begin(), hanzi_.end(), block);
-    std::copy(reading_.begin(), reading_.end(), block + hanzi_.size());
-    pointAt(item->hanzi, block, hanzi_.size());
-    pointAt(item->reading, block + hanzi_.size(), reading_.size());
-  }
+  if (item->cells_) fillLists(*item, item->cells_.get(), hanzi_, reading_);
+  return item;
+}
+
+std::unique_ptr<LessonItem> ItemBuilder::makeItem(bool found, ItemStorage* storage) const {
+  std::unique_ptr<LessonItem> item;
+  if (storage) item = itemInStorage(*storage);
+  if (!item) item = itemOwningCells();
   item->hanziMarks.assign(static_cast<size_t>(item->hanzi.count), 0);
   item->readingMarks.assign(static_cast<size_t>(item->reading.count), 3);
 
@@ -45,13 +61,13 @@ std::unique_ptr<LessonItem> ItemBuilder::makeItem(bool found) const {
   return item;
 }
 
-ItemReader::ItemReader(TokenReader& reader)
-    : reader_(reader), encodingReader_(dynamic_cast<FileTokenReader*>(&reader)) {}
+ItemReader::ItemReader(TokenReader& reader, ItemStorage* storage)
+    : reader_(reader), encodingReader_(dynamic_cast<FileTokenReader*>(&reader)), storage_(storage) {}
 
 std::unique_ptr<LessonItem> ItemReader::next() {
   bool found = encodingReader_ ? encodingReader_->readItemInto(builder_)
                                : scanItem(reader_, builder_);
-  return builder_.makeItem(found);
+  return builder_.makeItem(found, storage_);
 }
 
 std::unique_ptr<LessonItem> readItem(TokenReader& reader) { return ItemReader(reader).next(); }

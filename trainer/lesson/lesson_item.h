@@ -9,6 +9,7 @@
 #include "base/ptr_array.h"
 #include "lesson/char_token.h"
 #include "lesson/item_builder.h"
+#include "lesson/item_storage.h"
 #include "lesson/token_reader.h"
 
 namespace morvane {
@@ -19,6 +20,9 @@ class LessonItem {
   // An item whose lists hold exactly the given numbers of cells without
   // growing, so that a dictionary-sized lesson is not mostly empty slots.
   LessonItem(int32_t readingCells, int32_t hanziCells) : reading(readingCells), hanzi(hanziCells) {}
+  // The same with list slots from storage its lesson owns.
+  LessonItem(void** readingSlots, int32_t readingCells, void** hanziSlots, int32_t hanziCells)
+      : reading(readingSlots, readingCells), hanzi(hanziSlots, hanziCells) {}
   LessonItem(const LessonItem&) = delete;
   LessonItem& operator=(const LessonItem&) = delete;
 
@@ -30,8 +34,9 @@ class LessonItem {
   // Zero-terminated; each byte of the file's meaning became the wide
   // character of the same value. Null only if memory ran out.
   std::unique_ptr<wchar_t[]> meaning;
-  // CharToken cells (a CharString each), owned by the item: single-byte
-  // characters are (0, byte); '/' in a reading is held as ';'.
+  // CharToken cells (a CharString each), owned by the item or by its
+  // lesson: single-byte characters are (0, byte); '/' in a reading is held
+  // as ';'.
   PtrArray reading;
   PtrArray hanzi;
   // One byte per cell: 3 for every reading cell; 0 for Hanzi cells until the
@@ -44,16 +49,18 @@ class LessonItem {
  private:
   friend class ItemBuilder;
 
-  // The cells of both lists, Hanzi first, in one block.
+  // The cells of both lists, Hanzi first, in one block, when the item owns them.
   std::unique_ptr<CharToken[]> cells_;
 };
 
 // Reads the items of one reader in turn, keeping its working space from item
 // to item. An encoding reader of the lesson core reads each item with its
 // own loop; any other TokenReader is read through its virtual operations.
+// With storage, the items' cells and lists live there; otherwise each item
+// owns its cells.
 class ItemReader {
  public:
-  explicit ItemReader(TokenReader& reader);
+  explicit ItemReader(TokenReader& reader, ItemStorage* storage = nullptr);
   ItemReader(const ItemReader&) = delete;
   ItemReader& operator=(const ItemReader&) = delete;
 
@@ -64,6 +71,7 @@ class ItemReader {
  private:
   TokenReader& reader_;
   FileTokenReader* encodingReader_;
+  ItemStorage* storage_;
   ItemBuilder builder_;
 };
 

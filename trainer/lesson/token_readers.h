@@ -1,7 +1,8 @@
 // The five encoding readers. GB, Big5, EUC-KR and EUC-JP have one state and
 // end the data at the first byte their encoding does not allow; ISO-2022-JP
 // follows escape sequences and drops damaged lines instead. Their nextToken
-// bodies are here, so that item loops over a reader of known type inline them.
+// bodies are here, so that item loops over a reader of known type inline them
+// (always, for the single-state readers: they run once per character).
 #pragma once
 
 #include "lesson/token_reader.h"
@@ -19,7 +20,7 @@ struct ByteRange {
 // double-byte character; LF and printable ASCII are single characters.
 class LeadTrailReader : public FileTokenReader {
  public:
-  Token nextToken() final {
+  [[gnu::always_inline]] Token nextToken() final {
     uint8_t b;
     Token token;
     if (startToken(b, token)) return token;
@@ -71,7 +72,7 @@ class Big5Reader : public LeadTrailReader {
 class EucJpReader final : public FileTokenReader {
  public:
   explicit EucJpReader(File& file) : FileTokenReader(file) {}
-  Token nextToken() override {
+  [[gnu::always_inline]] Token nextToken() override {
     uint8_t b;
     Token token;
     if (startToken(b, token)) return token;

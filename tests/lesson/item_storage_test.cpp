@@ -1,0 +1,48 @@
+// The lesson's item storage: pieces that never overlap, aligned for their
+// type, and large requests that do not waste the block in use.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "lesson/item_storage.h"
+
+namespace morvane {
+namespace {
+
+TEST(ItemStorage, PiecesAreAlignedAndNeverOverlap) {
+  ItemStorage storage;
+  std::vector<std::pair<uintptr_t, uintptr_t>> pieces;
+  for (int i = 0; i < 20000; ++i) {
+    // Odd byte counts between pointer-sized pieces, as cells and slots alternate.
+    auto* cells = storage.allocate<uint16_t>(static_cast<size_t>(1 + i % 7));
+    auto* slots = storage.allocate<void*>(static_cast<size_t>(1 + i % 5));
+    ASSERT_NE(cells, nullptr);
+    ASSERT_NE(slots, nullptr);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(slots) % alignof(void*), 0u);
+    pieces.push_back({reinterpret_cast<uintptr_t>(cells), 2 * (1 + i % 7)});
+    pieces.push_back({reinterpret_cast<uintptr_t>(slots), sizeof(void*) * (1 + i % 5)});
+  }
+  std::sort(pieces.begin(), pieces.end());
+  for (size_t i = 1; i < pieces.size(); ++i) {
+    ASSERT_GE(pieces[i].first, pieces[i - 1].first + pieces[i - 1].second);
+  }
+}
+
+TEST(ItemStorage, ALargeRequestGetsABlockOfItsOwn) {
+  ItemStorage storage;
+  auto* first = storage.allocate<char>(16);
+  // 100,000 slots: well over a quarter of a block.
+  auto* large = storage.allocate<void*>(100000);
+  auto* next = storage.allocate<char>(16);
+  ASSERT_NE(large, nullptr);
+  large[99999] = first;
+  // The small pieces keep following each other in the block in use.
+  EXPECT_EQ(next, first + 16);
+  EXPECT_EQ(large[99999], first);
+}
+
+}  // namespace
+}  // namespace morvane

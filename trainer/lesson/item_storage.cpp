@@ -1,0 +1,36 @@
+// Blocks of item storage, handed out by bumping a pointer.
+#include "lesson/item_storage.h"
+
+#include <cstdint>
+#include <new>
+
+namespace morvane {
+
+namespace {
+
+const size_t kBlockBytes = 256 * 1024;
+
+}  // namespace
+
+void* ItemStorage::take(size_t bytes, size_t align) {
+  size_t pad = (align - reinterpret_cast<uintptr_t>(next_) % align) % align;
+  if (!next_ || pad + bytes > left_) {
+    // A request of more than a quarter block gets a block of its own, so the
+    // rest of the current one is not wasted.
+    size_t size = bytes + align > kBlockBytes / 4 ? bytes + align : kBlockBytes;
+    std::unique_ptr<unsigned char[]> block(new (std::nothrow) unsigned char[size]);
+    if (!block) return nullptr;
+    unsigned char* start = block.get();
+    blocks_.push_back(std::move(block));
+    pad = (align - reinterpret_cast<uintptr_t>(start) % align) % align;
+    if (size != kBlockBytes) return start + pad;
+    next_ = start;
+    left_ = size;
+  }
+  void* piece = next_ + pad;
+  next_ += pad + bytes;
+  left_ -= pad + bytes;
+  return piece;
+}
+
+}  // namespace morvane
