@@ -6,7 +6,7 @@
 namespace morvane {
 namespace {
 
-void expectBox(const Box& b, int x, int y, int w, int h) {
+void expectBox(const LayoutBox& b, int x, int y, int w, int h) {
   EXPECT_EQ(b.x, x);
   EXPECT_EQ(b.y, y);
   EXPECT_EQ(b.width, w);

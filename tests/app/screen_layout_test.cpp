@@ -17,7 +17,7 @@ class ScreenLayout : public TrainerTest {
     TrainerTest::TearDown();
     device::setScreenOrientation(device::ScreenOrientation::Portrait);
   }
-  void expectAt(HWND window, const Box& box) {
+  void expectAt(HWND window, const LayoutBox& box) {
     const RECT r = placeOf(window);
     EXPECT_EQ(r.left, box.x);
     EXPECT_EQ(r.top, box.y);

@@ -6,11 +6,9 @@
 
 #include <cstdint>
 
-namespace morvane {
+#include "base/layout_box.h"
 
-struct Box {
-  int32_t x = 0, y = 0, width = 0, height = 0;
-};
+namespace morvane {
 
 struct LayoutInput {
   // The area; each edge is taken as a 16-bit unsigned value.
@@ -31,7 +29,7 @@ struct MainLayout {
   Edges area;
   int32_t markHeight = 0;  // of the Hanzi view
   bool canvasShown = true;
-  Box meaning, reading, hanzi, show, restart, right, wrong, canvas, status;
+  LayoutBox meaning, reading, hanzi, show, restart, right, wrong, canvas, status;
 };
 
 MainLayout computeLayout(const LayoutInput& in);

@@ -26,11 +26,11 @@ HWND makeButton(HWND parent, HINSTANCE instance, const wchar_t* label, int id) {
                                  nullptr);
 }
 
-void place(HWND window, const Box& box) {
+void place(HWND window, const LayoutBox& box) {
   MoveWindow(window, box.x, box.y, box.width, box.height, TRUE);
 }
 
-void place(Window* window, const Box& box) {
+void place(Window* window, const LayoutBox& box) {
   if (window != nullptr) window->Move(box.x, box.y, box.width, box.height);
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/data_files.h"
 #include "app/main_layout.h"
 #include "app/settings.h"
 #include "app/study_state.h"
@@ -113,11 +114,11 @@ class MainWindow : public Window, public StrokeListener {
   HBRUSH wrongBrush = nullptr;
   HBRUSH showBrush = nullptr;
   HBRUSH restartBrush = nullptr;
-  // Whether the open lesson's codes can be GB codes, the key of the stroke
-  // and feedback databases.
-  bool strokeDataApplies = false;
   // The encoding of the open lesson (of its first file for a lesson set).
   EncodingCode lessonEncoding = EncodingCode::Gb;
+  // Whether the open lesson's codes can be GB codes, the key of the stroke
+  // and feedback databases.
+  bool strokeDataApplies() const { return usesGbStrokeData(lessonEncoding); }
 
  private:
   void applyButtons(const StudyButtons& buttons);

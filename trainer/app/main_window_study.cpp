@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include <cwchar>
+#include <unordered_map>
 
 #include "app/data_files.h"
 #include "app/status_area.h"
@@ -149,9 +150,8 @@ void MainWindow::openLesson(const std::wstring& path) {
 
 void MainWindow::useEncoding(EncodingCode code) {
   lessonEncoding = code;
-  strokeDataApplies = usesGbStrokeData(code);
-  hanziView->strokeDataApplies = strokeDataApplies;
-  readingView->strokeDataApplies = strokeDataApplies;
+  hanziView->strokeDataApplies = strokeDataApplies();
+  readingView->strokeDataApplies = strokeDataApplies();
   chooseFonts(code);
 }
 
@@ -174,20 +174,28 @@ void MainWindow::markStrokeData() {
   const std::wstring small = std::wstring(kSmallStrokesBase) + L".ind";
   const std::wstring large = std::wstring(kLargeStrokesBase) + L".ind";
   const std::wstring feedback = std::wstring(kFeedbackBase) + L".ind";
+  const bool lookUp = strokeDataApplies();
+  // The files do not change while a lesson opens: each code is looked up
+  // once, however many items repeat it.
+  std::unordered_map<uint16_t, uint8_t> marksByCode;
+  auto marksOf = [&](uint16_t code) {
+    auto [at, added] = marksByCode.try_emplace(code, 0);
+    if (added) {
+      const std::string key = hexKey(code);
+      if (hasKey(large, key) || hasKey(small, key)) at->second |= kHasStrokeData;
+      if (hasKey(feedback, key)) at->second |= kHasFeedbackData;
+    }
+    return at->second;
+  };
   const int32_t count = lesson->itemCount();
   for (int32_t i = 0; i < count; ++i) {
     LessonItem* item = lesson->passItemAt(i);
     if (item == nullptr) continue;
     const int32_t cells = item->hanzi.Count();
-    item->hanziMarks.resize(static_cast<size_t>(cells), 0);
+    item->hanziMarks.assign(static_cast<size_t>(cells), 0);
+    if (!lookUp) continue;
     for (int32_t c = 0; c < cells; ++c) {
-      uint8_t& mark = item->hanziMarks[static_cast<size_t>(c)];
-      mark = 0;
-      if (!strokeDataApplies) continue;
-      const CharToken* cell = LessonItem::cellAt(item->hanzi, c);
-      const std::string key = hexKey(cell->code());
-      if (hasKey(large, key) || hasKey(small, key)) mark |= kHasStrokeData;
-      if (hasKey(feedback, key)) mark |= kHasFeedbackData;
+      item->hanziMarks[static_cast<size_t>(c)] = marksOf(LessonItem::cellAt(item->hanzi, c)->code());
     }
   }
 }

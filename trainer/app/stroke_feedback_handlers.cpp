@@ -58,7 +58,7 @@ void MainWindow::recolorLastStroke() {
   DrawArea* area = canvas->DrawingArea();
   if (!settings.strokeFeedback || currentItem == nullptr || area->StrokeCount() == 0) return;
   // Only GB codes key the feedback data; other lessons' strokes stay unjudged.
-  if (!strokeDataApplies) return;
+  if (!strokeDataApplies()) return;
   const int32_t n = area->StrokeCount() - 1;
   const int result = judgeStroke(area->GetStroke(n), n, currentItem->hanzi, searchFolders);
   canvas->SetStrokeColor(n, static_cast<COLORREF>(judgementColor(result)));

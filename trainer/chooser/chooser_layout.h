@@ -5,18 +5,13 @@
 
 #include <cstdint>
 
-namespace morvane {
+#include "base/layout_box.h"
 
-struct LayoutRect {
-  int32_t x = 0;
-  int32_t y = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-};
+namespace morvane {
 
 // The origin that centres a window of the given size over its owner's
 // rectangle (halves rounded toward zero, as C division does).
-LayoutRect centredOver(const LayoutRect& owner, int32_t width, int32_t height);
+LayoutBox centredOver(const LayoutBox& owner, int32_t width, int32_t height);
 
 class ChooserLayout {
  public:
@@ -29,15 +24,15 @@ class ChooserLayout {
   int32_t clientHeight() const { return ch_; }
 
   // The folder combo with its drop-down list.
-  LayoutRect folderCombo() const;
+  LayoutBox folderCombo() const;
   // folderHeight: the closed folder combo's height.
-  LayoutRect folderLabel(int32_t folderHeight) const;
-  LayoutRect typeCombo(int32_t folderHeight) const;
+  LayoutBox folderLabel(int32_t folderHeight) const;
+  LayoutBox typeCombo(int32_t folderHeight) const;
   // typeHeight: the closed type combo's height, for everything below.
-  LayoutRect typeLabel(int32_t typeHeight) const;
-  LayoutRect fileHeader(int32_t typeHeight) const;
-  LayoutRect folderHeader(int32_t typeHeight) const;
-  LayoutRect fileList(int32_t typeHeight) const;
+  LayoutBox typeLabel(int32_t typeHeight) const;
+  LayoutBox fileHeader(int32_t typeHeight) const;
+  LayoutBox folderHeader(int32_t typeHeight) const;
+  LayoutBox fileList(int32_t typeHeight) const;
 
  private:
   int32_t headerHeight(int32_t typeHeight) const { return 2 * typeHeight / 3; }

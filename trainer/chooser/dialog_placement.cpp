@@ -17,7 +17,7 @@ void centreOverParent(HWND dialog) {
   GetWindowRect(dialog, &own);
   HWND owner = GetParent(dialog);
   if (!owner || !GetWindowRect(owner, &parent)) return;
-  const LayoutRect centred =
+  const LayoutBox centred =
       centredOver({parent.left, parent.top, parent.right - parent.left, parent.bottom - parent.top},
                   own.right - own.left, own.bottom - own.top);
   MoveWindow(dialog, centred.x, centred.y, centred.width, centred.height, FALSE);

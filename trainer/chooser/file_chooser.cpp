@@ -25,7 +25,7 @@ HWND createControl(HWND dialog, const wchar_t* windowClass, const wchar_t* text,
   return control;
 }
 
-void place(HWND control, const LayoutRect& r) {
+void place(HWND control, const LayoutBox& r) {
   MoveWindow(control, r.x, r.y, r.width, r.height, FALSE);
 }
 
@@ -35,7 +35,7 @@ int32_t windowHeight(HWND window) {
   return r.bottom - r.top;
 }
 
-LayoutRect windowRect(HWND window) {
+LayoutBox windowRect(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
@@ -122,11 +122,11 @@ void FileChooser::initDialog(HWND dialog) {
 }
 
 void FileChooser::createControls(HWND dialog) {
-  const LayoutRect box = windowRect(dialog);
+  const LayoutBox box = windowRect(dialog);
   const ChooserLayout layout(box.width, box.height, HIWORD(GetDialogBaseUnits()),
                              GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME),
                              GetSystemMetrics(SM_CYCAPTION));
-  const LayoutRect centred = centredOver(windowRect(GetParent(dialog)), box.width, box.height);
+  const LayoutBox centred = centredOver(windowRect(GetParent(dialog)), box.width, box.height);
 
   HWND folderLabel = createControl(dialog, L"static", L"Folder:", IDC_CHOOSER_STATIC, 0);
   HWND folderCombo = createControl(dialog, L"combobox", nullptr, IDC_CHOOSER_FOLDER,

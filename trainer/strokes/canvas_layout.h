@@ -3,14 +3,9 @@
 
 #include <cstdint>
 
-namespace morvane {
+#include "base/layout_box.h"
 
-struct LayoutBox {
-  int32_t x = 0;
-  int32_t y = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-};
+namespace morvane {
 
 struct CanvasLayout {
   LayoutBox drawArea;
