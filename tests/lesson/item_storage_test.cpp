@@ -44,5 +44,22 @@ TEST(ItemStorage, ALargeRequestGetsABlockOfItsOwn) {
   EXPECT_EQ(large[99999], first);
 }
 
+TEST(ItemStorage, APieceLargerThanTheGrowingBlockStillFitsWhole) {
+  ItemStorage storage;
+  auto* first = storage.allocate<char>(16);
+  // Larger than the early blocks, smaller than a block of its own.
+  const size_t size = 40000;
+  auto* middle = storage.allocate<char>(size);
+  ASSERT_NE(middle, nullptr);
+  std::fill(middle, middle + size, 'm');
+  for (int i = 0; i < 1000; ++i) {
+    auto* small = storage.allocate<char>(8);
+    std::fill(small, small + 8, 's');
+    ASSERT_TRUE(small + 8 <= middle || small >= middle + size);
+    ASSERT_TRUE(small + 8 <= first || small >= first + 16);
+  }
+  EXPECT_EQ(std::count(middle, middle + size, 'm'), static_cast<long>(size));
+}
+
 }  // namespace
 }  // namespace morvane

@@ -28,6 +28,9 @@ class ItemStorage {
   std::vector<std::unique_ptr<unsigned char[]>> blocks_;
   unsigned char* next_ = nullptr;
   size_t left_ = 0;
+  // Blocks grow from small to large, so that a short lesson costs little
+  // and a dictionary-sized one still takes few blocks.
+  size_t nextBlockBytes_ = 4 * 1024;
 };
 
 }  // namespace morvane
