@@ -5,9 +5,13 @@
 
 #include <cstdlib>
 #include <memory>
+#include <ostream>
+#include <sstream>
+#include <streambuf>
 #include <string>
 
 #include "generated_lesson.h"
+#include "lesson_inspector.h"
 #include "lesson/item_weights.h"
 #include "lesson/weighted_lesson.h"
 #include "platform/utf8.h"
@@ -17,6 +21,18 @@ namespace morvane::bench {
 namespace {
 
 const int kItems = 100000;
+
+// An output stream that counts nothing and keeps nothing.
+class NullBuffer : public std::streambuf {
+ protected:
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+  int overflow(int c) override { return traits_type::not_eof(c); }
+};
+
+struct NullStream : std::ostream {
+  NullStream() : std::ostream(&buffer) {}
+  NullBuffer buffer;
+};
 
 struct Encoding {
   const char* extension;
@@ -88,6 +104,22 @@ void BM_InspectorJson(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
 }
 
+// The same inside this process, as often as the lesson read above, so the two
+// compare like with like (the end-to-end figure adds process start and the
+// first touch of every page).
+void BM_InspectorJsonInProcess(benchmark::State& state) {
+  size_t size = 0;
+  std::string path = lessonFile(kEncodings[0], size);
+  std::ostringstream err;
+  for (auto _ : state) {
+    NullStream out;
+    if (runLessonInspector({"--json", path}, out, err) != 0) {
+      state.SkipWithError("the inspector failed");
+    }
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
+}
+
 }  // namespace
 
 }  // namespace morvane::bench
@@ -108,3 +140,4 @@ BENCHMARK_CAPTURE(BM_ReadLesson, jis_progress, kEncodings[4], true)->Unit(benchm
 BENCHMARK(morvane::bench::BM_LoadProgress)->Unit(benchmark::kMillisecond);
 BENCHMARK(morvane::bench::BM_SaveProgress)->Unit(benchmark::kMillisecond);
 BENCHMARK(morvane::bench::BM_InspectorJson)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(morvane::bench::BM_InspectorJsonInProcess)->Unit(benchmark::kMillisecond);

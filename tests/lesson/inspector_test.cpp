@@ -76,6 +76,31 @@ TEST(LessonInspector, MeaningBytesAboveAsciiAreUtf8InJson) {
   EXPECT_NE(run.out.find("\"meaning\": \"\xc2\xb1\""), std::string::npos) << run.out;
 }
 
+TEST(LessonInspector, JsonOfAnItemLargerThanAnOutputBlockIsWhole) {
+  ScratchFolder folder;
+  // A meaning of quotes and control bytes grows to 4 MB of JSON.
+  std::string meaning;
+  for (int i = 0; i < 400000; ++i) meaning += "\"\x0b";
+  std::wstring path = folder.write(L"a.gb", "\xc4\xe3 [a] /" + meaning + "/\n" + gbItems(1));
+  Outcome run = inspect({path}, true);
+  std::string json;
+  for (int i = 0; i < 400000; ++i) json += "\\\"\\u000b";
+  EXPECT_NE(run.out.find("\"meaning\": \"" + json + "\", \"weight\": 6.0},\n  {\"hanzi\": "),
+            std::string::npos);
+  EXPECT_NE(run.out.find("\"meaning\": \"item 0\", \"weight\": 6.0}],\n \"files\""),
+            std::string::npos);
+}
+
+TEST(LessonInspector, ItemLinesCountTheLineFeedsBeforeThem) {
+  ScratchFolder folder;
+  const std::string item = "\xc4\xe3 [a] /x/";
+  std::wstring path = folder.write(L"a.gb", "\n\r\n" + item + "\r\n\r\n\r\n" + item + "\n" + item);
+  Outcome run = inspect({path}, false);
+  EXPECT_NE(run.out.find("1. line 3  hanzi"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("2. line 6  hanzi"), std::string::npos);
+  EXPECT_NE(run.out.find("3. line 7  hanzi"), std::string::npos);
+}
+
 TEST(LessonInspector, ReportWarnsOfTheFormatsTraps) {
   ScratchFolder folder;
   std::wstring path = folder.write(

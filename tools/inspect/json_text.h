@@ -1,11 +1,29 @@
 // JSON text shared by the inspector's reports.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace morvane {
 
-// utf8 as a quoted JSON string: quotes, backslashes and control bytes escaped.
+// One byte of UTF-8 text as a JSON string holds it, at `at`: quotes,
+// backslashes and control bytes escaped. Writes six bytes at most; returns
+// the end.
+inline char* putJsonByte(char* at, uint8_t b) {
+  static const char kDigits[] = "0123456789abcdef";
+  if (b == '"' || b == '\\') {
+    *at++ = '\\';
+    *at++ = static_cast<char>(b);
+  } else if (b < 0x20) {
+    const char escape[] = {'\\', 'u', '0', '0', kDigits[b >> 4], kDigits[b & 0xF]};
+    for (char c : escape) *at++ = c;
+  } else {
+    *at++ = static_cast<char>(b);
+  }
+  return at;
+}
+
+// utf8 as a quoted JSON string.
 std::string jsonString(const std::string& utf8);
 
 }  // namespace morvane

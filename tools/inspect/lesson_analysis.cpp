@@ -3,12 +3,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 
 #include "lesson/lesson.h"
-#include "lesson/lesson_item.h"
-#include "lesson/token_reader.h"
+#include "lesson/item_scan.h"
+#include "lesson/token_readers.h"
 #include "platform/file.h"
 
 namespace morvane {
@@ -17,23 +18,11 @@ namespace {
 
 const size_t kListedWarnings = 200;
 
-// Sits between the item reader and the real reader and notes what each item
-// is made of: where its Hanzi start, whether a line break came before them,
-// the characters dropped after "]", and any input the reader dropped.
-class TracingReader : public TokenReader, public ReaderObserver {
+// What the trace of one file finds: for each item, where its Hanzi start,
+// whether a line break came before them, the characters dropped after "]";
+// for the file, the input the reader dropped and where the data ended.
+class TraceFindings : public ReaderObserver {
  public:
-  explicit TracingReader(FileTokenReader& inner) : inner_(inner) { inner_.setObserver(this); }
-  ~TracingReader() override { inner_.setObserver(nullptr); }
-
-  Token nextToken() override {
-    Token token = inner_.nextToken();
-    doubleByte_ = inner_.doubleByte() ? 1 : 0;
-    if (token && token.size == 1 && token.first() == 0x0A) lineBreak_ = true;
-    follow(token);
-    return token;
-  }
-  void stepBack(int32_t n) override { inner_.stepBack(n); }
-
   void dataEnded(int64_t offset, int byte) override {
     if (byte < 0) return;
     endOffset = offset;
@@ -55,7 +44,38 @@ class TracingReader : public TokenReader, public ReaderObserver {
     dropped.clear();
   }
 
-  int64_t position() const { return inner_.position(); }
+  // Follows each token the item steps take; `position` is the reader's
+  // position after it.
+  [[gnu::always_inline]] void saw(const Token& token, bool isDouble, int64_t position) {
+    if (token && token.size == 1 && token.first() == 0x0A) lineBreak_ = true;
+    isDouble = token && isDouble;
+    switch (phase_) {
+      case Phase::BeforeHanzi:
+        if (isDouble) {
+          itemStart = position - 2;
+          firstLead = token.bytes[0];
+          lineBreakBeforeItem = lineBreak_;
+          lineBreak_ = false;
+          phase_ = Phase::InHanzi;
+        }
+        break;
+      case Phase::InHanzi:
+        if (!isDouble) phase_ = Phase::InReading;
+        break;
+      case Phase::InReading:
+        if (token && token.first() == ']') {
+          closeBracket = position - 1;
+          phase_ = Phase::AfterBracket;
+        }
+        break;
+      case Phase::AfterBracket:
+        if (token && !isDouble) dropped += static_cast<char>(token.first());
+        if (!token || isDouble || dropped.size() == 2) phase_ = Phase::InMeaning;
+        break;
+      case Phase::InMeaning:
+        break;
+    }
+  }
 
   // Keeps a note for the author, up to a limit; the rest are only counted.
   void note(int64_t offset, std::string text) {
@@ -81,39 +101,67 @@ class TracingReader : public TokenReader, public ReaderObserver {
  private:
   enum class Phase { BeforeHanzi, InHanzi, InReading, AfterBracket, InMeaning };
 
-  void follow(const Token& token) {
-    bool isDouble = token && doubleByte_;
-    switch (phase_) {
-      case Phase::BeforeHanzi:
-        if (isDouble) {
-          itemStart = position() - 2;
-          firstLead = token.bytes[0];
-          lineBreakBeforeItem = lineBreak_;
-          lineBreak_ = false;
-          phase_ = Phase::InHanzi;
-        }
-        break;
-      case Phase::InHanzi:
-        if (!isDouble) phase_ = Phase::InReading;
-        break;
-      case Phase::InReading:
-        if (token && token.first() == ']') {
-          closeBracket = position() - 1;
-          phase_ = Phase::AfterBracket;
-        }
-        break;
-      case Phase::AfterBracket:
-        if (token && !isDouble) dropped += static_cast<char>(token.first());
-        if (!token || isDouble || dropped.size() == 2) phase_ = Phase::InMeaning;
-        break;
-      case Phase::InMeaning:
-        break;
-    }
-  }
-
-  FileTokenReader& inner_;
   Phase phase_ = Phase::BeforeHanzi;
   bool lineBreak_ = true;
+};
+
+// Sits between the item steps and an encoding reader of known type (so that
+// its nextToken is inlined) and shows each token to the findings.
+template <class Reader>
+class TracingReader {
+ public:
+  TracingReader(Reader& inner, TraceFindings& findings) : inner_(inner), findings_(findings) {
+    inner_.setObserver(&findings);
+  }
+  ~TracingReader() { inner_.setObserver(nullptr); }
+
+  [[gnu::always_inline]] Token nextToken() {
+    Token token = inner_.nextToken();
+    findings_.saw(token, inner_.doubleByte(), inner_.position());
+    return token;
+  }
+  void stepBack(int32_t n) { inner_.stepBack(n); }
+  bool doubleByte() const { return inner_.doubleByte(); }
+
+ private:
+  Reader& inner_;
+  TraceFindings& findings_;
+};
+
+// Counts an item's parts as the lesson's item builder keeps them, without
+// keeping them: the analysis needs their sizes only.
+class PartCounter {
+ public:
+  void clear() {
+    hanzi_ = reading_ = 0;
+    meaningSize_ = 0;
+    meaningLength_ = std::string::npos;
+    meaningFirst_ = 0;
+  }
+  void addHanzi(uint8_t, uint8_t) { hanzi_ = std::min(hanzi_ + 1, kMaxItemCells); }
+  void addReading(uint8_t, uint8_t) { reading_ = std::min(reading_ + 1, kMaxItemCells); }
+  void addMeaning(char byte) {
+    if (meaningSize_ == 0) meaningFirst_ = byte;
+    if (byte == 0 && meaningLength_ == std::string::npos) meaningLength_ = meaningSize_;
+    ++meaningSize_;
+  }
+  void addMeaning(const char* text) {
+    while (*text) addMeaning(*text++);
+  }
+
+  int32_t hanziCount() const { return hanzi_; }
+  int32_t readingCount() const { return reading_; }
+  size_t meaningSize() const { return meaningSize_; }
+  bool meaningPresent() const { return meaningSize_ > 0 && meaningFirst_ != 0; }
+  // The meaning as the trainer's zero-terminated text holds it.
+  size_t meaningLength() const { return std::min(meaningLength_, meaningSize_); }
+
+ private:
+  int32_t hanzi_ = 0;
+  int32_t reading_ = 0;
+  size_t meaningSize_ = 0;
+  size_t meaningLength_ = std::string::npos;  // up to the first zero byte
+  char meaningFirst_ = 0;
 };
 
 std::string hex2(uint8_t b) {
@@ -133,7 +181,7 @@ std::string quoted(const std::string& bytes) {
 
 // Notes on one valid item: a start in the middle of a line, and "]" not
 // followed by " /".
-void noteItemTraps(TracingReader& trace, int32_t itemNumber, EncodingCode code) {
+void noteItemTraps(TraceFindings& trace, int32_t itemNumber, EncodingCode code) {
   if (itemNumber > 1 && !trace.lineBreakBeforeItem) {
     std::string text = "item " + std::to_string(itemNumber) + " begins on the same line as item " +
                        std::to_string(itemNumber - 1) + ": a double-byte character (" +
@@ -156,34 +204,34 @@ void noteItemTraps(TracingReader& trace, int32_t itemNumber, EncodingCode code) 
 }
 
 // Notes each part of the item that reached the most the trainer keeps of it.
-void noteOverlongParts(TracingReader& trace, const LessonItem& item, int32_t itemNumber) {
+void noteOverlongParts(TraceFindings& trace, const PartCounter& item, int32_t itemNumber) {
   auto note = [&](const std::string& cut) {
     trace.note(trace.itemStart, "item " + std::to_string(itemNumber) +
                                     " is longer than the trainer keeps: " + cut +
                                     " (is a \"]\" or a line end missing?)");
   };
   std::string cells = " cut at " + std::to_string(kMaxItemCells) + " characters";
-  if (item.hanzi.count >= kMaxItemCells) note("its Hanzi are" + cells);
-  if (item.reading.count >= kMaxItemCells) note("its reading is" + cells);
-  if (item.meaning && std::char_traits<wchar_t>::length(item.meaning.get()) >= kMaxMeaningBytes) {
+  if (item.hanziCount() >= kMaxItemCells) note("its Hanzi are" + cells);
+  if (item.readingCount() >= kMaxItemCells) note("its reading is" + cells);
+  if (item.meaningLength() >= kMaxMeaningBytes) {
     note("its meaning is cut at " + std::to_string(kMaxMeaningBytes) + " bytes");
   }
 }
 
 // How reading ended, given the item that was not valid (if any).
-void explainStop(const TracingReader& trace, const LessonItem* lastItem, bool atLimit,
-                 FileAnalysis& out, int64_t& stopOffset) {
+void explainStop(const TraceFindings& trace, int64_t position, const PartCounter* lastItem,
+                 bool atLimit, FileAnalysis& out, int64_t& stopOffset) {
   stopOffset = -1;
   if (atLimit) {
     out.stop = "reading stopped at the limit of " + std::to_string(kMaxLessonItems) + " items";
-    stopOffset = trace.position();
+    stopOffset = position;
   } else if (trace.endByte >= 0) {
     out.stop = describeByte(trace.endByte) +
                " is not allowed there in this encoding and ends the data; nothing after it is read";
     stopOffset = trace.endOffset;
-  } else if (lastItem && lastItem->hanzi.count > 0) {
+  } else if (lastItem && lastItem->hanziCount() > 0) {
     stopOffset = trace.itemStart;
-    if (lastItem->reading.count == 0) {
+    if (lastItem->readingCount() == 0) {
       out.stop = "the item here has no reading; it is dropped and reading stops";
     } else if (trace.closeBracket < 0) {
       out.stop = "the file ends inside the reading of the item here (no \"]\"); it is dropped";
@@ -195,27 +243,53 @@ void explainStop(const TracingReader& trace, const LessonItem* lastItem, bool at
   }
 }
 
-// Line numbers (from 1) of byte offsets, in one pass over the file.
+// Line numbers (from 1) of byte offsets, from the offsets of the file's line
+// feeds: the line of an offset is one more than the LFs before it.
 std::vector<int64_t> linesAt(const std::wstring& path, const std::vector<int64_t>& offsets) {
-  std::vector<size_t> order(offsets.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::sort(order.begin(), order.end(),
-            [&](size_t a, size_t b) { return offsets[a] < offsets[b]; });
-  std::vector<int64_t> lines(offsets.size(), 0);
+  std::vector<int64_t> lineFeeds;
   std::unique_ptr<File> file = openFileForRead(path);
-  int64_t line = 1;
-  int64_t at = 0;
-  size_t next = 0;
-  uint8_t buffer[65536];
+  std::unique_ptr<uint8_t[]> buffer(new uint8_t[ByteSource::kBlockSize]);
+  int64_t blockStart = 0;
   size_t got = 0;
-  while (next < order.size() && file && (got = file->read(buffer, sizeof buffer)) > 0) {
-    for (size_t i = 0; i < got && next < order.size(); ++i, ++at) {
-      while (next < order.size() && offsets[order[next]] <= at) lines[order[next++]] = line;
-      if (buffer[i] == 0x0A) ++line;
+  while (file && (got = file->read(buffer.get(), ByteSource::kBlockSize)) > 0) {
+    const uint8_t* end = buffer.get() + got;
+    for (const uint8_t* at = buffer.get(); (at = static_cast<const uint8_t*>(
+                                               std::memchr(at, 0x0A, static_cast<size_t>(end - at))));
+         ++at) {
+      lineFeeds.push_back(blockStart + (at - buffer.get()));
     }
+    blockStart += static_cast<int64_t>(got);
   }
-  while (next < order.size()) lines[order[next++]] = line;
+  std::vector<int64_t> lines;
+  lines.reserve(offsets.size());
+  for (int64_t offset : offsets) {
+    lines.push_back(1 + (std::lower_bound(lineFeeds.begin(), lineFeeds.end(), offset) -
+                         lineFeeds.begin()));
+  }
   return lines;
+}
+
+// Follows the items of one file as the trainer reads them: their starts,
+// the notes on each, and why reading stopped.
+template <class Reader>
+void traceItems(Reader& reader, TraceFindings& trace, FileAnalysis& out,
+                std::vector<int64_t>& starts, int64_t& stopOffset) {
+  TracingReader<Reader> tracing(reader, trace);
+  PartCounter item;
+  bool atLimit = false;
+  for (;;) {
+    if (out.itemCount >= kMaxLessonItems) {
+      atLimit = true;
+      break;
+    }
+    trace.beginItem();
+    if (!scanItem(tracing, item)) break;
+    ++out.itemCount;
+    starts.push_back(trace.itemStart);
+    noteItemTraps(trace, out.itemCount, out.code);
+    noteOverlongParts(trace, item, out.itemCount);
+  }
+  explainStop(trace, reader.position(), atLimit ? nullptr : &item, atLimit, out, stopOffset);
 }
 
 }  // namespace
@@ -241,26 +315,12 @@ FileAnalysis analyseLessonFile(const std::wstring& path, const std::wstring& pro
   if (out.code == EncodingCode::Unicode) {
     out.stop = "files with this extension hold Unicode text, which the trainer does not read";
   } else if (file) {
-    std::unique_ptr<FileTokenReader> reader = makeTokenReader(*file, out.code);
-    TracingReader trace(*reader);
-    ItemReader items(trace);
+    TraceFindings trace;
     std::vector<int64_t> starts;
-    std::unique_ptr<LessonItem> item;
-    bool atLimit = false;
-    for (;;) {
-      if (out.itemCount >= kMaxLessonItems) {
-        atLimit = true;
-        break;
-      }
-      trace.beginItem();
-      item = items.next();
-      if (!item->valid) break;
-      ++out.itemCount;
-      starts.push_back(trace.itemStart);
-      noteItemTraps(trace, out.itemCount, out.code);
-      noteOverlongParts(trace, *item, out.itemCount);
-    }
-    explainStop(trace, atLimit ? nullptr : item.get(), atLimit, out, stopOffset);
+    withReaderType(out.code, [&](auto type) {
+      typename decltype(type)::type reader(*file);
+      traceItems(reader, trace, out, starts, stopOffset);
+    });
     if (trace.endByte >= 0) {
       std::string text = describeByte(trace.endByte) +
                          " ends the data here: the item it is in keeps what was read before it, "

@@ -1,11 +1,15 @@
 // Readable and JSON reports of a lesson.
 #include "lesson_report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <cwchar>
 #include <string>
 
+#include "json_items.h"
 #include "json_text.h"
 #include "lesson/encoding.h"
 #include "platform/utf8.h"
@@ -42,29 +46,6 @@ std::string progressSentence(const FileAnalysis& file) {
     default:
       return name + " not found; every item starts at 6.0";
   }
-}
-
-// The shortest decimal form that reads back as the same float, with a
-// fractional part ("6.0", "12.5").
-std::string weightText(float w) {
-  if (!std::isfinite(w)) return "null";
-  char text[32];
-  for (int precision = 1; precision <= 9; ++precision) {
-    std::snprintf(text, sizeof text, "%.*g", precision, static_cast<double>(w));
-    if (std::strtof(text, nullptr) == w) break;
-  }
-  std::string out = text;
-  if (out.find_first_of(".en") == std::string::npos) out += ".0";
-  return out;
-}
-
-std::string keyList(const PtrArray& cells) {
-  std::string out = "[";
-  for (int32_t i = 0; i < cells.count; ++i) {
-    if (i > 0) out += ", ";
-    out += "\"" + hexKey(LessonItem::cellAt(cells, i)->code()) + "\"";
-  }
-  return out + "]";
 }
 
 std::string hanziText(const PtrArray& cells) {
@@ -158,13 +139,7 @@ void writeLessonJson(WeightedLesson& lesson, const std::vector<FileAnalysis>& fi
                      std::ostream& out) {
   int firstCode = files.empty() ? 0 : static_cast<int>(files[0].code);
   out << "{\"encoding\": " << firstCode << ", \"items\": [";
-  for (int32_t i = 0; i < lesson.itemCount(); ++i) {
-    const LessonItem* item = lesson.itemAt(i);
-    out << (i > 0 ? ",\n  " : "\n  ") << "{\"hanzi\": " << keyList(item->hanzi)
-        << ", \"reading\": " << keyList(item->reading)
-        << ", \"meaning\": " << jsonString(meaningUtf8(*item))
-        << ", \"weight\": " << weightText(lesson.weights().weightAt(i)) << "}";
-  }
+  writeJsonItems(lesson, out);
   out << "],\n \"files\": [";
   const std::vector<LessonFileRecord>& records = lesson.fileRecords();
   for (size_t f = 0; f < files.size(); ++f) {

@@ -20,18 +20,9 @@ void FileTokenReader::skipLine(uint8_t byte) {
 }
 
 std::unique_ptr<FileTokenReader> makeTokenReader(File& file, EncodingCode code) {
-  switch (code) {
-    case EncodingCode::Iso2022Jp:
-      return std::make_unique<Iso2022JpReader>(file);
-    case EncodingCode::Big5:
-      return std::make_unique<Big5Reader>(file);
-    case EncodingCode::Gb:
-      return std::make_unique<GbReader>(file);
-    case EncodingCode::EucKr:
-      return std::make_unique<EucKrReader>(file);
-    default:
-      return std::make_unique<EucJpReader>(file);
-  }
+  return withReaderType(code, [&](auto type) -> std::unique_ptr<FileTokenReader> {
+    return std::make_unique<typename decltype(type)::type>(file);
+  });
 }
 
 }  // namespace morvane

@@ -165,4 +165,29 @@ class Iso2022JpReader final : public FileTokenReader {
   State state_ = State::Ascii;
 };
 
+// The reader class for an encoding, handed to `visit` as ReaderType<Class>:
+// ISO-2022-JP, Big5, GB, EUC-KR, and EUC-JP for every other code. Callers
+// that make the reader themselves get its concrete type, so their item loops
+// inline its nextToken.
+template <class Reader>
+struct ReaderType {
+  using type = Reader;
+};
+
+template <class Visit>
+decltype(auto) withReaderType(EncodingCode code, Visit&& visit) {
+  switch (code) {
+    case EncodingCode::Iso2022Jp:
+      return visit(ReaderType<Iso2022JpReader>{});
+    case EncodingCode::Big5:
+      return visit(ReaderType<Big5Reader>{});
+    case EncodingCode::Gb:
+      return visit(ReaderType<GbReader>{});
+    case EncodingCode::EucKr:
+      return visit(ReaderType<EucKrReader>{});
+    default:
+      return visit(ReaderType<EucJpReader>{});
+  }
+}
+
 }  // namespace morvane
