@@ -2,10 +2,10 @@
 // a lesson's characters. The fonts come from the main job (MORVANE_FONT_DIR).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "data_files.h"
 #include "platform/message_box.h"
 #include "platform/utf8.h"
 #include "ui/hbf_font.h"
@@ -20,20 +20,14 @@ class SilentReporter : public MessageReporter {
 };
 
 void BM_HbfGlyphReads(benchmark::State& state) {
-  const char* folder = std::getenv("MORVANE_FONT_DIR");
+  const std::string folder = dataFolder();
   SilentReporter silent;
-  HbfFont* font =
-      folder ? HbfFont::Open(fromUtf8(std::string(folder) + "/dxi24.hbf"), silent) : nullptr;
+  HbfFont* font = folder.empty() ? nullptr : HbfFont::Open(fromUtf8(folder + "/dxi24.hbf"), silent);
   if (!font) {
     state.SkipWithError("no dxi24.hbf in MORVANE_FONT_DIR (build the fonts with scripts/run.sh)");
     return;
   }
-  std::vector<uint16_t> codes;
-  uint32_t seed = 12345;
-  for (int i = 0; i < 4096; ++i) {
-    seed = seed * 1664525u + 1013904223u;
-    codes.push_back(static_cast<uint16_t>((0xB0 + (seed >> 8) % 40) << 8 | (0xA1 + (seed >> 16) % 94)));
-  }
+  const std::vector<uint16_t> codes = randomGbHanzi(4096);
   std::vector<uint8_t> glyph(font->GlyphBytes());
   size_t next = 0;
   for (auto _ : state) {

@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
 # The benchmarks of the file readers: lesson reading in every encoding, progress
-# files, HBF glyph reads, the editor core's load and save, the inspector's
-# JSON (native, Google Benchmark), then Quillmark's Open of a 100,000-item
-# lesson under Wine. Not part of CI.
+# files, HBF glyph reads, stroke and feedback lookups, the editor core's load
+# and save, the inspector's JSON (native, Google Benchmark), then Quillmark's
+# Open of a 100,000-item lesson under Wine. Not part of CI.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh"
 "$root/scripts/wine-prefix.sh"
-if [ ! -f "$root/build/native/data/dxi24.hbf" ]; then
-  "$root/build/native/tools/fontbuild/morvane-fontbuild" "$root/build/native/data" >/dev/null
-fi
+"$root/scripts/build-data.sh"
 MORVANE_FONT_DIR="$root/build/native/data" "$root/build/native/benchmarks/morvane_benchmarks" "$@"
 echo "Quillmark Open under Wine:"
 "$root/scripts/wine-run.sh" "$root/build/mingw/tests/editor/quillmark_open_benchmark.exe" 100000

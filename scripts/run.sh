@@ -8,12 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh"
-data="$root/build/native/data"
-# The trainer's five HBF fonts, drawn from the Debian font packages.
-"$root/build/native/tools/fontbuild/morvane-fontbuild" "$data" >/dev/null
-# The stroke and feedback databases of every GB 2312 Hanzi, from hanzi-writer-data.
-"$root/build/native/tools/strokebuild/morvane-strokebuild" \
-  --source "$root/build/npm/node_modules/hanzi-writer-data" "$data" >/dev/null
+"$root/scripts/build-data.sh"
 
 export WINEPREFIX="$root/build/wineprefix-x11"
 export WINEDEBUG=-all
