@@ -260,11 +260,20 @@ std::vector<int64_t> linesAt(const std::wstring& path, const std::vector<int64_t
     }
     blockStart += static_cast<int64_t>(got);
   }
+  // Offsets mostly ascend (item starts do): the count before the previous
+  // one is only carried forward, and searched afresh when they go back.
   std::vector<int64_t> lines;
   lines.reserve(offsets.size());
+  size_t before = 0;
+  int64_t previous = 0;
   for (int64_t offset : offsets) {
-    lines.push_back(1 + (std::lower_bound(lineFeeds.begin(), lineFeeds.end(), offset) -
-                         lineFeeds.begin()));
+    if (offset < previous) {
+      before = static_cast<size_t>(std::lower_bound(lineFeeds.begin(), lineFeeds.end(), offset) -
+                                   lineFeeds.begin());
+    }
+    while (before < lineFeeds.size() && lineFeeds[before] < offset) ++before;
+    lines.push_back(1 + static_cast<int64_t>(before));
+    previous = offset;
   }
   return lines;
 }
