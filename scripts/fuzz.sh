@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Runs one fuzz target: scripts/fuzz.sh TARGET SECONDS [libFuzzer option...]
-# TARGET is lesson, editor or hbf; SECONDS 0 runs until an option such as
-# -runs=10000000 ends it. Builds build/fuzz first (clang, libFuzzer, ASan,
+# TARGET is lesson, editor, hbf or strokes; SECONDS 0 runs until an option
+# such as -runs=10000000 ends it. Builds build/fuzz first (clang, libFuzzer, ASan,
 # UBSan). Inputs it finds go to build/fuzz/corpus/TARGET (the kept seeds are
 # tests/fuzz/corpus/TARGET), crashes to build/fuzz/findings/TARGET.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${MORVANE_JOBS:-$(nproc)}
 if [ $# -lt 2 ]; then
-  echo "usage: scripts/fuzz.sh lesson|editor|hbf SECONDS [libFuzzer option...]" >&2
+  echo "usage: scripts/fuzz.sh lesson|editor|hbf|strokes SECONDS [libFuzzer option...]" >&2
   exit 2
 fi
 target=$1

@@ -13,7 +13,7 @@ ctest --test-dir "$root/build/mingw" --output-on-failure -j "$(nproc)" || status
 WINEPREFIX="$root/build/wineprefix" wineserver -k 2>/dev/null || true
 
 # Each fuzz target for 30 seconds; a finding fails the run.
-for target in lesson editor hbf; do
+for target in lesson editor hbf strokes; do
   log="$root/build/fuzz-$target.log"
   if ! "$root/scripts/fuzz.sh" "$target" 30 >"$log" 2>&1; then
     echo "fuzz target $target found a problem:" >&2

@@ -7,22 +7,11 @@
 #include <vector>
 
 #include "lesson/char_token.h"
-#include "stroke_test_support.h"
+#include "memory_file_system.h"
 #include "strokes/feedback_database.h"
+#include "strokes/stroke_database.h"
 
 namespace morvane::testing {
-
-using namespace morvane::test;
-
-namespace {
-
-// One folder for the whole run, rewritten for each input.
-const DatabaseFolder& fuzzFolder() {
-  static DatabaseFolder* folder = new DatabaseFolder;
-  return *folder;
-}
-
-}  // namespace
 
 int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
@@ -32,9 +21,12 @@ int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
   const std::string index = body.substr(0, indexLength);
   const std::string records = body.substr(indexLength);
 
-  const DatabaseFolder& folder = fuzzFolder();
+  MemoryFileSystem fs;
+  ScopedFileSystem use(fs);
+  const FolderList folders = {L"data"};
   for (const wchar_t* base : {kSmallStrokesBase, kLargeStrokesBase, kFeedbackBase}) {
-    folder.write(base, index, records);
+    fs.put(joinFolder(folders[0], std::wstring(base) + L".ind"), index);
+    fs.put(joinFolder(folders[0], std::wstring(base) + L".dat"), records);
   }
   std::vector<uint32_t> codes = {0, 0xFFFF, 0xB0A1, 0xFFFFFFFF};
   for (size_t at = 0; at + 4 <= index.size(); at += 12) {
@@ -42,7 +34,6 @@ int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
     codes.push_back(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
   }
 
-  const FolderList folders = folder.folders();
   std::vector<CharToken> tokens;
   for (uint32_t code : codes) {
     loadCellPath(folders, kSmallStrokesBase, static_cast<uint16_t>(code));
@@ -54,7 +45,8 @@ int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
   }
   PtrArray item;
   for (CharToken& token : tokens) item.Append(&token);
-  const PointList stroke = strokeOf({{0, 0}, {10, 20}, {30, 5}});
+  PointList stroke;
+  for (const Point& p : {Point{0, 0}, Point{10, 20}, Point{30, 5}}) stroke.Append(p);
   for (int32_t n : {0, 1, 7, 254, 255, 600}) judgeStroke(stroke, n, item, folders);
   return 0;
 }
