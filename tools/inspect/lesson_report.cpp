@@ -1,12 +1,7 @@
 // Readable and JSON reports of a lesson.
 #include "lesson_report.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <cwchar>
 #include <string>
 
 #include "json_items.h"
