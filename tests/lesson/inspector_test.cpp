@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lesson/lesson.h"
 #include "lesson/lesson_item.h"
 #include "lesson_inspector.h"
 #include "lesson_test_support.h"
@@ -136,6 +137,21 @@ TEST(LessonInspector, ReportWarnsOfAPartCutAtTheMostTheTrainerKeeps) {
   EXPECT_NE(run.out.find("line 2: item 2 is longer than the trainer keeps: its meaning is cut"),
             std::string::npos);
   EXPECT_EQ(run.out.find("item 1 is longer"), std::string::npos);
+}
+
+TEST(LessonInspector, AFileTheFullLessonNeverReadHasNoItemsAndNoWarnings) {
+  ScratchFolder folder;
+  std::string full;
+  for (int32_t i = 0; i < kMaxLessonItems; ++i) full += "\xc4\xe3 [a] /x/\n";
+  std::wstring first = folder.write(L"a.gb", full);
+  std::wstring second = folder.write(L"b.gb", "\xc4\xe3 [a] /one\ttwo/\n");
+  Outcome run = inspect({first, second}, false);
+  const std::string tail = run.out.substr(run.out.find("Lesson file \"" + toUtf8(second)));
+  EXPECT_NE(tail.find("  0 items\n  line 1: reading stopped at the limit of 524288 items\n"
+                      "  no warnings\n"),
+            std::string::npos)
+      << tail;
+  EXPECT_NE(run.out.find("line 524289: reading stopped at the limit"), std::string::npos);
 }
 
 TEST(LessonInspector, FileThatCannotBeOpenedIsNamedAndFails) {

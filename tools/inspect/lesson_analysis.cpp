@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "lesson/lesson.h"
 #include "lesson/item_scan.h"
+#include "lesson/lesson.h"
 #include "lesson/token_readers.h"
 #include "platform/file.h"
 
@@ -47,7 +47,9 @@ class TraceFindings : public ReaderObserver {
   // Follows each token the item steps take; `position` is the reader's
   // position after it.
   [[gnu::always_inline]] void saw(const Token& token, bool isDouble, int64_t position) {
-    if (token && token.size == 1 && token.first() == 0x0A) lineBreak_ = true;
+    // Most tokens are in a meaning, where only line ends matter.
+    lineBreak_ |= token.size == 1 && token.first() == 0x0A;
+    if (phase_ == Phase::InMeaning) return;
     isDouble = token && isDouble;
     switch (phase_) {
       case Phase::BeforeHanzi:
@@ -128,42 +130,6 @@ class TracingReader {
   TraceFindings& findings_;
 };
 
-// Counts an item's parts as the lesson's item builder keeps them, without
-// keeping them: the analysis needs their sizes only.
-class PartCounter {
- public:
-  void clear() {
-    hanzi_ = reading_ = 0;
-    meaningSize_ = 0;
-    meaningLength_ = std::string::npos;
-    meaningFirst_ = 0;
-  }
-  void addHanzi(uint8_t, uint8_t) { hanzi_ = std::min(hanzi_ + 1, kMaxItemCells); }
-  void addReading(uint8_t, uint8_t) { reading_ = std::min(reading_ + 1, kMaxItemCells); }
-  void addMeaning(char byte) {
-    if (meaningSize_ == 0) meaningFirst_ = byte;
-    if (byte == 0 && meaningLength_ == std::string::npos) meaningLength_ = meaningSize_;
-    ++meaningSize_;
-  }
-  void addMeaning(const char* text) {
-    while (*text) addMeaning(*text++);
-  }
-
-  int32_t hanziCount() const { return hanzi_; }
-  int32_t readingCount() const { return reading_; }
-  size_t meaningSize() const { return meaningSize_; }
-  bool meaningPresent() const { return meaningSize_ > 0 && meaningFirst_ != 0; }
-  // The meaning as the trainer's zero-terminated text holds it.
-  size_t meaningLength() const { return std::min(meaningLength_, meaningSize_); }
-
- private:
-  int32_t hanzi_ = 0;
-  int32_t reading_ = 0;
-  size_t meaningSize_ = 0;
-  size_t meaningLength_ = std::string::npos;  // up to the first zero byte
-  char meaningFirst_ = 0;
-};
-
 std::string hex2(uint8_t b) {
   char text[8];
   std::snprintf(text, sizeof text, "%02x", b);
@@ -204,7 +170,7 @@ void noteItemTraps(TraceFindings& trace, int32_t itemNumber, EncodingCode code) 
 }
 
 // Notes each part of the item that reached the most the trainer keeps of it.
-void noteOverlongParts(TraceFindings& trace, const PartCounter& item, int32_t itemNumber) {
+void noteOverlongParts(TraceFindings& trace, const ItemBuilder& item, int32_t itemNumber) {
   auto note = [&](const std::string& cut) {
     trace.note(trace.itemStart, "item " + std::to_string(itemNumber) +
                                     " is longer than the trainer keeps: " + cut +
@@ -218,20 +184,35 @@ void noteOverlongParts(TraceFindings& trace, const PartCounter& item, int32_t it
   }
 }
 
-// How reading ended, given the item that was not valid (if any).
-void explainStop(const TraceFindings& trace, int64_t position, const PartCounter* lastItem,
-                 bool atLimit, FileAnalysis& out, int64_t& stopOffset) {
+// What the trace of one file keeps while the lesson reads it.
+struct FileTrace {
+  TraceFindings findings;
+  std::vector<int64_t> starts;  // offset of each item's first Hanzi
+  int32_t itemCount = 0;
+  int32_t itemsTried = 0;
+  // The last item tried: whether it was found, its Hanzi and reading counts,
+  // and the reader's position after it.
+  bool lastFound = false;
+  int32_t lastHanzi = 0;
+  int32_t lastReading = 0;
+  int64_t position = 0;
+};
+
+// How reading ended: at the lesson's item limit when no item was tried or the
+// last one was found, else at the item that was not valid.
+void explainStop(const FileTrace& file, FileAnalysis& out, int64_t& stopOffset) {
+  const TraceFindings& trace = file.findings;
   stopOffset = -1;
-  if (atLimit) {
+  if (file.itemsTried == 0 || file.lastFound) {
     out.stop = "reading stopped at the limit of " + std::to_string(kMaxLessonItems) + " items";
-    stopOffset = position;
+    stopOffset = file.position;
   } else if (trace.endByte >= 0) {
     out.stop = describeByte(trace.endByte) +
                " is not allowed there in this encoding and ends the data; nothing after it is read";
     stopOffset = trace.endOffset;
-  } else if (lastItem && lastItem->hanziCount() > 0) {
+  } else if (file.lastHanzi > 0) {
     stopOffset = trace.itemStart;
-    if (lastItem->readingCount() == 0) {
+    if (file.lastReading == 0) {
       out.stop = "the item here has no reading; it is dropped and reading stops";
     } else if (trace.closeBracket < 0) {
       out.stop = "the file ends inside the reading of the item here (no \"]\"); it is dropped";
@@ -278,27 +259,100 @@ std::vector<int64_t> linesAt(const std::wstring& path, const std::vector<int64_t
   return lines;
 }
 
-// Follows the items of one file as the trainer reads them: their starts,
-// the notes on each, and why reading stopped.
+// The reader a lesson reads a file with while the inspector watches: the
+// encoding's reader of known type (inlined into the item steps), traced, with
+// each item's findings noted as it is read.
 template <class Reader>
-void traceItems(Reader& reader, TraceFindings& trace, FileAnalysis& out,
-                std::vector<int64_t>& starts, int64_t& stopOffset) {
-  TracingReader<Reader> tracing(reader, trace);
-  PartCounter item;
-  bool atLimit = false;
-  for (;;) {
-    if (out.itemCount >= kMaxLessonItems) {
-      atLimit = true;
-      break;
-    }
-    trace.beginItem();
-    if (!scanItem(tracing, item)) break;
-    ++out.itemCount;
-    starts.push_back(trace.itemStart);
-    noteItemTraps(trace, out.itemCount, out.code);
-    noteOverlongParts(trace, item, out.itemCount);
+class WatchedReader final : public FileTokenReader {
+ public:
+  WatchedReader(File& file, EncodingCode code, FileTrace& trace)
+      : FileTokenReader(file), inner_(file), tracing_(inner_, trace.findings), trace_(trace),
+        code_(code) {}
+
+  Token nextToken() override {
+    Token token = tracing_.nextToken();
+    doubleByte_ = inner_.doubleByte() ? 1 : 0;
+    return token;
   }
-  explainStop(trace, reader.position(), atLimit ? nullptr : &item, atLimit, out, stopOffset);
+  void stepBack(int32_t n) override { inner_.stepBack(n); }
+
+  bool readItemInto(ItemBuilder& builder) override {
+    FileTrace& trace = trace_;
+    trace.findings.beginItem();
+    const bool found = scanItem(tracing_, builder);
+    ++trace.itemsTried;
+    trace.lastFound = found;
+    trace.lastHanzi = builder.hanziCount();
+    trace.lastReading = builder.readingCount();
+    trace.position = inner_.position();
+    if (found) {
+      ++trace.itemCount;
+      trace.starts.push_back(trace.findings.itemStart);
+      noteItemTraps(trace.findings, trace.itemCount, code_);
+      noteOverlongParts(trace.findings, builder, trace.itemCount);
+    }
+    return found;
+  }
+
+ private:
+  Reader inner_;
+  TracingReader<Reader> tracing_;
+  FileTrace& trace_;
+  EncodingCode code_;
+};
+
+// The traces of a lesson's files, handed out in the order the lesson reads
+// them (every file but those it does not read). Shared with the lesson's
+// reader factory, so it lives as long as either.
+struct LessonTraces {
+  std::vector<std::wstring> paths;
+  std::vector<std::unique_ptr<FileTrace>> traces;  // one per path
+  size_t next = 0;
+  FileTrace spare;  // for a read nobody expected (a file that failed to open)
+
+  FileTrace& nextRead() {
+    while (next < paths.size() && encodingForPath(paths[next]) == EncodingCode::Unicode) ++next;
+    return next < paths.size() ? *traces[next++] : spare;
+  }
+};
+
+// The analysis of one file from its trace (none when the lesson did not read it).
+FileAnalysis analysisOf(const std::wstring& path, const FileTrace* file) {
+  FileAnalysis out;
+  out.path = path;
+  out.progressPath = path + L".st";
+  out.code = encodingForPath(path);
+  if (out.code == EncodingCode::Unicode) {
+    out.stop = "files with this extension hold Unicode text, which the trainer does not read";
+  } else if (file) {
+    out.itemCount = file->itemCount;
+    TraceFindings trace = file->findings;
+    int64_t stopOffset = -1;
+    explainStop(*file, out, stopOffset);
+    if (trace.endByte >= 0) {
+      std::string text = describeByte(trace.endByte) +
+                         " ends the data here: the item it is in keeps what was read before it, "
+                         "and nothing after it is read";
+      if (trace.endByte == 0x09) text += "; use spaces instead of TABs";
+      trace.note(trace.endOffset, text);
+    }
+    std::vector<LessonNote> notes = std::move(trace.notes);
+    out.unlistedWarnings = trace.unlistedNotes;
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const LessonNote& a, const LessonNote& b) { return a.offset < b.offset; });
+    const std::vector<int64_t>& starts = file->starts;
+    std::vector<int64_t> offsets = starts;
+    for (const LessonNote& note : notes) offsets.push_back(note.offset);
+    offsets.push_back(stopOffset < 0 ? 0 : stopOffset);
+    std::vector<int64_t> lines = linesAt(path, offsets);
+    out.itemLines.assign(lines.begin(), lines.begin() + static_cast<int64_t>(starts.size()));
+    for (size_t i = 0; i < notes.size(); ++i) notes[i].line = lines[starts.size() + i];
+    if (stopOffset >= 0) out.stopLine = lines.back();
+    out.warnings = std::move(notes);
+  }
+  ItemWeights scratch;
+  out.progress = loadProgress(out.progressPath, out.itemCount, scratch);
+  return out;
 }
 
 }  // namespace
@@ -313,46 +367,27 @@ std::string describeByte(int byte) {
   return text;
 }
 
-FileAnalysis analyseLessonFile(const std::wstring& path, const std::wstring& progressPath) {
-  FileAnalysis out;
-  out.path = path;
-  out.progressPath = progressPath;
-  out.code = encodingForPath(path);
-  std::unique_ptr<File> file = openFileForRead(path);
-  std::vector<LessonNote> notes;
-  int64_t stopOffset = -1;
-  if (out.code == EncodingCode::Unicode) {
-    out.stop = "files with this extension hold Unicode text, which the trainer does not read";
-  } else if (file) {
-    TraceFindings trace;
-    std::vector<int64_t> starts;
-    withReaderType(out.code, [&](auto type) {
-      typename decltype(type)::type reader(*file);
-      traceItems(reader, trace, out, starts, stopOffset);
+InspectedLesson inspectLessonFiles(const std::vector<std::wstring>& paths) {
+  auto traces = std::make_shared<LessonTraces>();
+  traces->paths = paths;
+  for (size_t i = 0; i < paths.size(); ++i) traces->traces.push_back(std::make_unique<FileTrace>());
+  ReaderFactory watch = [traces](File& file, EncodingCode code) {
+    FileTrace& trace = traces->nextRead();
+    return withReaderType(code, [&](auto type) -> std::unique_ptr<TokenReader> {
+      return std::make_unique<WatchedReader<typename decltype(type)::type>>(file, code, trace);
     });
-    if (trace.endByte >= 0) {
-      std::string text = describeByte(trace.endByte) +
-                         " ends the data here: the item it is in keeps what was read before it, "
-                         "and nothing after it is read";
-      if (trace.endByte == 0x09) text += "; use spaces instead of TABs";
-      trace.note(trace.endOffset, text);
-    }
-    notes = std::move(trace.notes);
-    out.unlistedWarnings = trace.unlistedNotes;
-    std::stable_sort(notes.begin(), notes.end(),
-                     [](const LessonNote& a, const LessonNote& b) { return a.offset < b.offset; });
-    std::vector<int64_t> offsets = starts;
-    for (const LessonNote& note : notes) offsets.push_back(note.offset);
-    offsets.push_back(stopOffset < 0 ? 0 : stopOffset);
-    std::vector<int64_t> lines = linesAt(path, offsets);
-    out.itemLines.assign(lines.begin(), lines.begin() + static_cast<int64_t>(starts.size()));
-    for (size_t i = 0; i < notes.size(); ++i) notes[i].line = lines[starts.size() + i];
-    if (stopOffset >= 0) out.stopLine = lines.back();
+  };
+
+  // As Multi-Open builds a lesson set: the first file makes the lesson, each
+  // further one is added.
+  InspectedLesson inspected;
+  inspected.lesson = std::make_unique<WeightedLesson>(paths[0], paths[0] + L".st", 0, watch);
+  for (size_t i = 1; i < paths.size(); ++i) inspected.lesson->addFile(paths[i], paths[i] + L".st");
+  for (size_t i = 0; i < paths.size(); ++i) {
+    const bool read = i < traces->next && encodingForPath(paths[i]) != EncodingCode::Unicode;
+    inspected.files.push_back(analysisOf(paths[i], read ? traces->traces[i].get() : nullptr));
   }
-  out.warnings = std::move(notes);
-  ItemWeights scratch;
-  out.progress = loadProgress(progressPath, out.itemCount, scratch);
-  return out;
+  return inspected;
 }
 
 }  // namespace morvane

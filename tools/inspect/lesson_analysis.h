@@ -1,14 +1,16 @@
-// Reads one lesson file the way the trainer does while watching the reader,
-// to tell a lesson author where items begin, why reading stopped, and which
-// of the format's traps the file falls into.
+// Reads lesson files the way the trainer does while watching the reader, to
+// tell a lesson author where items begin, why reading stopped, and which of
+// the format's traps a file falls into.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "lesson/encoding.h"
 #include "lesson/item_weights.h"
+#include "lesson/weighted_lesson.h"
 
 namespace morvane {
 
@@ -32,8 +34,17 @@ struct FileAnalysis {
   ProgressStatus progress = ProgressStatus::Missing;
 };
 
-// Analyses the lesson file at path (which must open) with its progress file.
-FileAnalysis analyseLessonFile(const std::wstring& path, const std::wstring& progressPath);
+// A lesson (set) as the trainer reads it, and what each of its files showed
+// while it was read.
+struct InspectedLesson {
+  std::unique_ptr<WeightedLesson> lesson;
+  std::vector<FileAnalysis> files;  // in the order of the paths
+};
+
+// Reads the lesson files (which must open; at least one) as Multi-Open builds
+// a lesson set, each with its progress file (path + ".st"), watching each file
+// while the lesson reads it: every file is read once.
+InspectedLesson inspectLessonFiles(const std::vector<std::wstring>& paths);
 
 // "byte 0x09 (TAB)" and the like.
 std::string describeByte(int byte);

@@ -1,9 +1,6 @@
 // Argument handling of "morvane-inspect lesson".
 #include "lesson_inspector.h"
 
-#include <memory>
-
-#include "lesson/weighted_lesson.h"
 #include "lesson_analysis.h"
 #include "lesson_report.h"
 #include "platform/file.h"
@@ -43,17 +40,11 @@ int runLessonInspector(const std::vector<std::string>& args, std::ostream& out,
   }
   if (missing) return 1;
 
-  // As Multi-Open builds a lesson set: the first file makes the lesson, each
-  // further one is added.
-  auto lesson = std::make_unique<WeightedLesson>(paths[0], paths[0] + L".st", 0);
-  for (size_t i = 1; i < paths.size(); ++i) lesson->addFile(paths[i], paths[i] + L".st");
-
-  std::vector<FileAnalysis> files;
-  for (const std::wstring& path : paths) files.push_back(analyseLessonFile(path, path + L".st"));
+  InspectedLesson inspected = inspectLessonFiles(paths);
   if (json) {
-    writeLessonJson(*lesson, files, out);
+    writeLessonJson(*inspected.lesson, inspected.files, out);
   } else {
-    writeLessonText(*lesson, files, out);
+    writeLessonText(*inspected.lesson, inspected.files, out);
   }
   return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,8 @@ class ItemBuilder {
   size_t meaningSize() const { return meaning_.size(); }
   // The meaning's first byte is not zero (it is present as a string).
   bool meaningPresent() const { return !meaning_.empty() && meaning_[0] != 0; }
+  // The meaning's length as its zero-terminated text holds it.
+  size_t meaningLength() const { return std::strlen(meaning_.c_str()); }
 
   // The item of the parts collected; valid only if `found` (all three parts
   // were found) and memory for the meaning was there. Its cells and lists

@@ -1,11 +1,14 @@
 // Lesson reading and the scheduling of a pass.
 #include "lesson/lesson.h"
 
+#include <utility>
+
 #include "lesson/random.h"
 
 namespace morvane {
 
-Lesson::Lesson(const std::wstring& path, int32_t maxItems) {
+Lesson::Lesson(const std::wstring& path, int32_t maxItems, ReaderFactory readerFactory)
+    : readerFactory_(std::move(readerFactory)) {
   reseed();
   maxItems_ = maxItems;
   sourcePath_ = path;
@@ -131,6 +134,7 @@ void Lesson::appendFile(const std::wstring& path) {
 }
 
 std::unique_ptr<TokenReader> Lesson::createReader(File& file, EncodingCode code) {
+  if (readerFactory_) return readerFactory_(file, code);
   return makeTokenReader(file, code);
 }
 

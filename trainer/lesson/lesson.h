@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ struct OpenLessonFile {
   std::wstring path;
 };
 
+// Makes the reader a lesson reads each file with: a watched reader for the
+// lesson inspector. Without one, the encoding's own reader is used.
+using ReaderFactory = std::function<std::unique_ptr<TokenReader>(File& file, EncodingCode code)>;
+
 // The virtual operations keep this slot order; derived lessons override some
 // of them (see WeightedLesson) and append their own after them.
 class Lesson {
@@ -34,7 +39,7 @@ class Lesson {
   // Reads the lesson file at path (no items if it cannot be opened); stops
   // after maxItems items unless maxItems is 0. The pass then holds every item
   // in file order, so passItemAt(i) is item i.
-  Lesson(const std::wstring& path, int32_t maxItems);
+  Lesson(const std::wstring& path, int32_t maxItems, ReaderFactory readerFactory = nullptr);
   Lesson(const Lesson&) = delete;
   Lesson& operator=(const Lesson&) = delete;
 
@@ -100,6 +105,7 @@ class Lesson {
   void resetCounters();
 
   std::wstring sourcePath_;
+  ReaderFactory readerFactory_;
   // Where the items' cells and lists live; outlives the items.
   ItemStorage itemStorage_;
   std::vector<std::unique_ptr<LessonItem>> items_;

@@ -1,6 +1,8 @@
 // Weights, progress files and Review picking of the trainer's lessons.
 #include "lesson/weighted_lesson.h"
 
+#include <utility>
+
 #include "lesson/random.h"
 
 namespace morvane {
@@ -13,8 +15,8 @@ const int kReviewDraws = 100;
 }  // namespace
 
 WeightedLesson::WeightedLesson(const std::wstring& path, const std::wstring& progressPath,
-                               int32_t maxItems)
-    : Lesson(path, maxItems) {
+                               int32_t maxItems, ReaderFactory readerFactory)
+    : Lesson(path, maxItems, std::move(readerFactory)) {
   seedRandom(timeOfDaySeed());
   loadProgress(progressPath, itemCount(), weights_);
   fileRecords_.push_back({progressPath, weights_.count(), openFileForRead(path) != nullptr});

@@ -24,8 +24,10 @@ class WeightedLesson : public Lesson {
  public:
   // Reads the lesson file and its weights from progressPath (normally the
   // path with ".st" appended); a missing, stale or damaged progress file
-  // gives every item the weight 6.0. maxItems as for Lesson (0: no limit).
-  WeightedLesson(const std::wstring& path, const std::wstring& progressPath, int32_t maxItems);
+  // gives every item the weight 6.0. maxItems and readerFactory as for
+  // Lesson (0: no limit; none: the encodings' own readers).
+  WeightedLesson(const std::wstring& path, const std::wstring& progressPath, int32_t maxItems,
+                 ReaderFactory readerFactory = nullptr);
   ~WeightedLesson() override;
 
   // Adds a further file to the lesson set, with its own progress file.
