@@ -17,8 +17,6 @@ namespace morvane {
 
 namespace {
 
-const char kDigits[] = "0123456789abcdef";
-
 // Output gathered in a block and written when the next item would not fit.
 class BlockWriter {
  public:
@@ -62,10 +60,10 @@ char* putKeys(char* at, const PtrArray& cells) {
     }
     const uint16_t code = LessonItem::cellAt(cells, i)->code();
     at[0] = '"';
-    at[1] = kDigits[code >> 12];
-    at[2] = kDigits[(code >> 8) & 0xF];
-    at[3] = kDigits[(code >> 4) & 0xF];
-    at[4] = kDigits[code & 0xF];
+    at[1] = kHexDigits[code >> 12];
+    at[2] = kHexDigits[(code >> 8) & 0xF];
+    at[3] = kHexDigits[(code >> 4) & 0xF];
+    at[4] = kHexDigits[code & 0xF];
     at[5] = '"';
     at += 6;
   }
