@@ -54,18 +54,29 @@ class ScreenLayout : public TrainerTest {
   }
 };
 
-TEST_F(ScreenLayout, FrameIsTheScreenWithTheMenuBarAtItsFoot) {
+// The status line's bottom edge in the frame's client coordinates.
+int statusBottomInFrame(MainWindow* main) {
+  return placeOf(main->hwnd).top + placeOf(main->statusArea->hwnd).bottom;
+}
+
+TEST_F(ScreenLayout, FrameIsTheScreenBelowTheNavigationBarWithTheMenuBarAtItsFoot) {
   start();
+  // The frame is as tall as the screen, but like the handheld's it starts
+  // below the 26-pixel navigation bar: what shows is 320 - 26 high.
   RECT client;
   GetClientRect(frame, &client);
   EXPECT_EQ(client.right, 240);
-  EXPECT_EQ(client.bottom, 320);
+  EXPECT_EQ(client.bottom, 294);
   const RECT mainPlace = placeOf(main()->hwnd);
   EXPECT_EQ(mainPlace.top, 2);
   EXPECT_EQ(mainPlace.bottom - mainPlace.top, 320 - 27);
   EXPECT_EQ(mainPlace.right, 240);
   ASSERT_NE(frameState.menuBar, nullptr);
-  EXPECT_EQ(placeOf(frameState.menuBar).bottom, 320);
+  EXPECT_EQ(placeOf(frameState.menuBar).top, 268);
+  EXPECT_EQ(placeOf(frameState.menuBar).bottom, 294);
+  // No band between the status line and the menu bar: the layout's room
+  // for the bar is where the bar lies.
+  EXPECT_EQ(statusBottomInFrame(main()), 266);
   wchar_t name[32] = L"";
   GetClassNameW(main()->hwnd, name, 32);
   EXPECT_STREQ(name, L"MorvaneCHSWnd");
@@ -73,6 +84,22 @@ TEST_F(ScreenLayout, FrameIsTheScreenWithTheMenuBarAtItsFoot) {
   EXPECT_STREQ(name, L"MorvaneCHS");
   GetClassNameW(frame, name, 32);
   EXPECT_STREQ(name, L"Kelvaro");
+}
+
+TEST_F(ScreenLayout, LandscapeFrameShowsItsWholeAreaAboveTheMenuBar) {
+  device::setScreenOrientation(device::ScreenOrientation::Landscape);
+  start();
+  RECT client;
+  GetClientRect(frame, &client);
+  EXPECT_EQ(client.right, 320);
+  EXPECT_EQ(client.bottom, 240);
+  EXPECT_EQ(placeOf(frameState.menuBar).top, 214);
+  EXPECT_EQ(statusBottomInFrame(main()), 212);
+}
+
+TEST_F(ScreenLayout, TheMainWindowHasNoSunkenBorder) {
+  start();
+  EXPECT_EQ(main()->framed, 0);
 }
 
 TEST_F(ScreenLayout, PortraitAlwaysHasTheCanvas) {

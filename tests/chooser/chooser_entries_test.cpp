@@ -79,6 +79,23 @@ TEST_F(ScanFolders, FiltersByPatternAndAllFilesListsEverything) {
                                      subfolderLabel(L"notes.txt", L"Lessons")}));
 }
 
+TEST_F(ScanFolders, HiddenProgressFilesAreNotListedUnderAllFiles) {
+  device.addHiddenFile(L"\\My Documents\\a.gb.st");
+  device.addHiddenFile(L"\\My Documents\\Lessons\\b.gb.st");
+  entries.scanFolders(device, {L"\\My Documents"}, L"*.*", true);
+  EXPECT_EQ(entries.paths,
+            (Strings{L"\\My Documents\\a.gb", L"\\My Documents\\Lessons\\b.gb"}));
+}
+
+TEST_F(ScanFolders, ListsTheSubfoldersOfAStorageCardsDocuments) {
+  device.addFile(L"\\Storage Card\\My Documents\\HSK\\verbs.gb");
+  entries.scanFolders(device, buildDefaultFolders(L"\\My Documents", {L"Storage Card"}), L"*.gb",
+                      true);
+  EXPECT_EQ(entries.labels, (Strings{L"a.gb", subfolderLabel(L"b.gb", L"Lessons"),
+                                     subfolderLabel(L"verbs.gb", L"HSK")}));
+  EXPECT_EQ(entries.paths.back(), L"\\Storage Card\\My Documents\\HSK\\verbs.gb");
+}
+
 TEST_F(ScanFolders, AMissingFolderAddsNothingAndARescanStartsAfresh) {
   entries.scanFolders(device, {L"\\My Documents"}, L"*.gb", true);
   entries.scanFolders(device, {L"\\Storage Card\\My Documents"}, L"*.gb", true);

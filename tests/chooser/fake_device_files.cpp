@@ -24,11 +24,11 @@ bool matches(const std::wstring& pattern, const std::wstring& name) {
 
 }  // namespace
 
-void FakeDeviceFiles::addEntry(const std::wstring& path, bool isDirectory) {
+void FakeDeviceFiles::addEntry(const std::wstring& path, bool isDirectory, bool isHidden) {
   const size_t slash = path.rfind(L'\\');
   const std::wstring folder = path.substr(0, slash);
   if (!folder.empty() && !this->isDirectory(folder)) addEntry(folder, true);
-  folders_[folder].push_back({path.substr(slash + 1), isDirectory});
+  folders_[folder].push_back({path.substr(slash + 1), isDirectory, isHidden});
   if (isDirectory) folders_[path];
 }
 

@@ -16,6 +16,8 @@ class FakeDeviceFiles : public DeviceFiles {
   // "\My Documents\Lessons\b.gb".
   void addFile(const std::wstring& path) { addEntry(path, false); }
   void addFolder(const std::wstring& path) { addEntry(path, true); }
+  // A file with the hidden attribute, such as a lesson's progress file.
+  void addHiddenFile(const std::wstring& path) { addEntry(path, false, true); }
 
   std::wstring personalFolder() override { return personal; }
   std::vector<std::wstring> storageCards() override { return cards; }
@@ -26,7 +28,7 @@ class FakeDeviceFiles : public DeviceFiles {
   std::vector<std::wstring> cards;
 
  private:
-  void addEntry(const std::wstring& path, bool isDirectory);
+  void addEntry(const std::wstring& path, bool isDirectory, bool isHidden = false);
 
   // Folder path -> its entries in the order they were added.
   std::map<std::wstring, std::vector<FolderEntry>> folders_;

@@ -1,6 +1,7 @@
 // The device stand-ins under Wine: screen, storage, menu bar, caption OK.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -65,18 +66,100 @@ TEST(DeviceScreen, PortraitByDefaultLandscapeBySwitch) {
   setScreenOrientation(ScreenOrientation::Portrait);
 }
 
-TEST(DeviceScreen, TopLevelWindowsGetTheScreenAsClientAndACloseBox) {
-  HWND w = CreateWindowExW(0, L"static", L"screen", WS_BORDER, 0, 20, 240, 320, nullptr, nullptr,
-                           nullptr, nullptr);
+RECT placeInParent(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// The last size a window of class "SizeProbe" was told of.
+SIZE reportedSize = {0, 0};
+
+HWND createSizeProbe(int width, int height) {
+  WNDCLASSW wc = {};
+  wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+    if (m == WM_SIZE) reportedSize = {LOWORD(lp), HIWORD(lp)};
+    return DefWindowProcW(w, m, wp, lp);
+  };
+  wc.lpszClassName = L"SizeProbe";
+  RegisterClassW(&wc);
+  reportedSize = {0, 0};
+  return CreateWindowExW(0, L"SizeProbe", L"screen", WS_BORDER | WS_VISIBLE, 0, 20, width, height, nullptr,
+                         nullptr, nullptr, nullptr);
+}
+
+TEST(DeviceScreen, APortraitFrameShowsThePartOfTheScreenBelowTheNavigationBar) {
+  setScreenOrientation(ScreenOrientation::Portrait);
+  HWND w = createSizeProbe(240, 320);
   ASSERT_NE(w, nullptr);
   RECT client;
   GetClientRect(w, &client);
   EXPECT_EQ(client.right, 240);
-  EXPECT_EQ(client.bottom, 320);
+  EXPECT_EQ(client.bottom, 320 - 26);
+  // Its size messages tell the size it asked for, as the handheld's do.
+  EXPECT_EQ(reportedSize.cx, 240);
+  EXPECT_EQ(reportedSize.cy, 320);
   LONG style = GetWindowLongW(w, GWL_STYLE);
   EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
   EXPECT_NE(style & WS_SYSMENU, 0);
   DestroyWindow(w);
+
+  HWND shorter = createSizeProbe(200, 250);
+  GetClientRect(shorter, &client);
+  EXPECT_EQ(client.bottom, 250);
+  EXPECT_EQ(reportedSize.cy, 250);
+  DestroyWindow(shorter);
+}
+
+TEST(DeviceScreen, ALandscapeFrameShowsItsWholeArea) {
+  setScreenOrientation(ScreenOrientation::Landscape);
+  HWND w = createSizeProbe(320, 240);
+  RECT client;
+  GetClientRect(w, &client);
+  EXPECT_EQ(client.right, 320);
+  EXPECT_EQ(client.bottom, 240);
+  EXPECT_EQ(reportedSize.cy, 240);
+  DestroyWindow(w);
+  setScreenOrientation(ScreenOrientation::Portrait);
+}
+
+TEST(DeviceScreen, PopupsArePlacedInTheDevicesScreenCoordinates) {
+  HWND frame = createSizeProbe(240, 320);
+  POINT origin = {0, 0};
+  ClientToScreen(frame, &origin);
+  HWND popup = ::CreateWindowExW(0, L"static", L"popup", WS_POPUP, 0, 0, 10, 10, frame, nullptr,
+                                 nullptr, nullptr);
+  // The screen's top left is the navigation bar's, 26 pixels above the frame.
+  device::SetWindowPos(popup, HWND_TOP, 91, 48, 58, 58, 0);
+  RECT r;
+  GetWindowRect(popup, &r);
+  EXPECT_EQ(r.left, origin.x + 91);
+  EXPECT_EQ(r.top, origin.y + 48 - 26);
+  EXPECT_EQ(r.right - r.left, 58);
+  HWND child = ::CreateWindowExW(0, L"static", L"child", WS_CHILD, 0, 0, 10, 10, frame, nullptr,
+                                 nullptr, nullptr);
+  device::SetWindowPos(child, nullptr, 5, 6, 10, 10, SWP_NOZORDER);
+  EXPECT_EQ(placeInParent(child).left, 5);
+  EXPECT_EQ(placeInParent(child).top, 6);
+  DestroyWindow(popup);
+  DestroyWindow(frame);
+}
+
+TEST(DeviceScreen, ControlsGetTheHandheldsFontSize) {
+  HWND parent = createSizeProbe(240, 320);
+  for (const wchar_t* kind : {L"button", L"edit", L"static", L"listbox", L"combobox"}) {
+    HWND control = device::CreateWindowExW(0, kind, L"x", WS_CHILD, 0, 0, 50, 20, parent, nullptr,
+                                   nullptr, nullptr);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), controlFont())
+        << kind;
+  }
+  LOGFONTW font = {};
+  GetObjectW(controlFont(), sizeof font, &font);
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(font.lfHeight, -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72));
+  ReleaseDC(nullptr, screen);
+  DestroyWindow(parent);
 }
 
 TEST(DeviceStorage, DevicePathsOpenUnderTheRootWhateverTheCurrentFolder) {

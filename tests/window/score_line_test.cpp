@@ -33,5 +33,23 @@ TEST(ScoreLine, HugeCountsDoNotOverflow) {
             L"2000000000 / 4000000000 =  50% (  1)");
 }
 
+TEST(StatusLineBoxes, LabelTakesTheRoomAfterTheWholeScore) {
+  // 234 pixels wide, indent 8, a score 150 wide: the label from 8 + 150 + 8.
+  const StatusLineBoxes boxes = statusLineBoxes(234, 8, 150);
+  EXPECT_EQ(boxes.scoreLeft, 8);
+  EXPECT_EQ(boxes.labelLeft, 166);
+  EXPECT_EQ(boxes.labelRight, 226);
+}
+
+TEST(StatusLineBoxes, AScoreThatFillsTheLineLeavesTheLabelNoRoom) {
+  const StatusLineBoxes full = statusLineBoxes(100, 6, 88);
+  EXPECT_EQ(full.labelLeft, 94);
+  EXPECT_EQ(full.labelRight, 94);
+  const StatusLineBoxes wider = statusLineBoxes(100, 6, 120);
+  EXPECT_EQ(wider.labelLeft, 94);
+  // One pixel less score, one pixel of label.
+  EXPECT_EQ(statusLineBoxes(100, 6, 81).labelLeft, 93);
+}
+
 }  // namespace
 }  // namespace morvane

@@ -135,6 +135,11 @@ int runTrainer(HINSTANCE instance, const wchar_t* commandLine, int showCommand) 
   if (handOverToRunningCopy(lessonPathFromCommandLine(commandLine))) return 0;
   if (!registerFrameClass(instance)) return 0;
   HWND frame = createFrame(instance, commandLine, showCommand);
+  if (frame == nullptr) {
+    // No window would ever post the quit message the loop waits for.
+    MessageBoxW(nullptr, L"Unable to create window!", L"Kelvaro", MB_ICONHAND);
+    return 0;
+  }
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (msg.message == WM_USER && msg.hwnd == frame) continue;

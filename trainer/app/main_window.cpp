@@ -45,6 +45,7 @@ MainWindow::MainWindow(HWND frame, HINSTANCE moduleInstance, HMENU barMenu, HWND
     : menu(barMenu), menuBar(bar) {
   buildSearchFolders();
   Create(0, 0, 0, 0, frame, moduleInstance, L"MorvaneCHSWnd", nullptr, StaticBrush());
+  SetFramed(0);
 }
 
 MainWindow::~MainWindow() { teardown(); }
@@ -54,7 +55,7 @@ void MainWindow::OnCreate(HWND newWindow) {
   unitWidth = LOWORD(units);
   unitHeight = HIWORD(units);
   landscape = device::GetSystemMetrics(SM_CYSCREEN) < device::GetSystemMetrics(SM_CXSCREEN);
-  meaningEdit = CreateWindowExW(WS_EX_CLIENTEDGE, L"edit", nullptr,
+  meaningEdit = device::CreateWindowExW(WS_EX_CLIENTEDGE, L"edit", nullptr,
                                 WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0, newWindow,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MEANING)),
                                 instance, nullptr);

@@ -41,17 +41,24 @@ HbfCharFont* openFont(const wchar_t* fileName) {
 }
 
 void MainWindow::chooseFonts(EncodingCode code) {
-  deleteFonts();
+  // The views keep the old fonts until the new ones are theirs: opening a
+  // font may show a message box, whose modal loop repaints the views.
   const FontFiles files = fontFilesFor(code);
-  largeFont = openFont(files.large);
-  smallFont = openFont(files.small);
-  if (largeFont == nullptr) largeFont = smallFont;
-  if (smallFont == nullptr) smallFont = largeFont;
-  if (smallFont == nullptr) {
+  HbfCharFont* large = openFont(files.large);
+  HbfCharFont* small = openFont(files.small);
+  if (large == nullptr) large = small;
+  if (small == nullptr) small = large;
+  if (small == nullptr) {
     MessageBoxW(hwnd, L"Unable to open font file.", L"Error Message", MB_ICONEXCLAMATION);
     ExitProcess(0);
   }
+  HbfCharFont* oldLarge = largeFont;
+  HbfCharFont* oldSmall = smallFont;
+  largeFont = large;
+  smallFont = small;
   giveViewsTheirFonts();
+  if (oldSmall != oldLarge) delete oldSmall;
+  delete oldLarge;
 }
 
 void MainWindow::giveViewsTheirFonts() {

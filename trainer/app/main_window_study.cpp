@@ -21,9 +21,10 @@ namespace {
 constexpr int kQuickQuizSize = 25;
 constexpr int kLongQuizSize = 50;
 
+// The whole text, however long the meaning before it was (1 MiB at most).
 void replaceMeaning(HWND edit, const wchar_t* text) {
-  SendMessageW(edit, EM_SETSEL, 0, 1024);
-  SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
+  SetWindowTextW(edit, text);
+  SendMessageW(edit, EM_SETSEL, 0, 0);
 }
 
 bool hasKey(const std::wstring& index, const std::string& key) {
@@ -38,18 +39,13 @@ StudyState MainWindow::state() const {
 }
 
 void MainWindow::setRevealed(bool reveal) {
-  SendMessageW(meaningEdit, EM_SETSEL, 0, 1024);
   readingView->textEnabled = (reveal || settings.showReading) ? 1 : 0;
   hanziView->textEnabled = (reveal || settings.showHanzi) ? 1 : 0;
   readingView->Invalidate();
   hanziView->Invalidate();
-  if ((reveal || settings.showMeaning) && currentItem != nullptr && currentItem->meaning) {
-    SendMessageW(meaningEdit, EM_REPLACESEL, FALSE,
-                 reinterpret_cast<LPARAM>(currentItem->meaning.get()));
-    SendMessageW(meaningEdit, EM_SETSEL, 0, 0);
-  } else {
-    SendMessageW(meaningEdit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
-  }
+  const bool meaningShown =
+      (reveal || settings.showMeaning) && currentItem != nullptr && currentItem->meaning;
+  replaceMeaning(meaningEdit, meaningShown ? currentItem->meaning.get() : L"");
   revealed = reveal;
 }
 

@@ -18,6 +18,7 @@ namespace morvane {
 namespace {
 
 const wchar_t kLessonSetLabel[] = L"Multi";
+const wchar_t kSetMessageTitle[] = L"Morvane CHS";
 const wchar_t kHelpFile[] = L"morvanechs.htc";
 
 std::wstring personalFolder(HWND window) {
@@ -41,6 +42,7 @@ void MainWindow::openLessonSet() {
   if (!chooser.runChooser() || chooser.selectedCount() == 0) return;
   std::vector<std::wstring> paths;
   for (int32_t i = 0; i < chooser.selectedCount(); ++i) paths.push_back(chooser.selectedPath(i));
+  const std::vector<std::wstring> refused = takeOtherEncodings(paths);
 
   HWND wait = showWaitDialog(hwnd, instance);
   closeLesson();
@@ -48,6 +50,10 @@ void MainWindow::openLessonSet() {
   lesson = readLessonSet(paths).release();
   if (wait != nullptr) DestroyWindow(wait);
   startOpenedLesson(kLessonSetLabel);
+  if (!refused.empty()) {
+    MessageBoxW(hwnd, otherEncodingsMessage(paths.front(), refused).c_str(), kSetMessageTitle,
+                MB_ICONEXCLAMATION);
+  }
 }
 
 void MainWindow::copyHanzi() {

@@ -26,16 +26,28 @@ void StatusArea::OnPaint(HDC hdc) {
   DeleteObject(clip);
 
   const std::wstring score = FormatScoreLine(rightCount, wrongCount, total);
+  const StatusLineBoxes boxes = textBoxes(hdc);
   const LONG dy = (area.bottom - area.top - lineHeight) / 2;
   const COLORREF previousBackground = SetBkColor(hdc, StaticColor());
-  RECT scoreRect = {area.left + textIndent, area.top + dy, area.right, area.bottom + dy};
+  RECT scoreRect = {area.left + boxes.scoreLeft, area.top + dy, area.right, area.bottom + dy};
   DrawTextW(hdc, score.c_str(), static_cast<int>(score.size()), &scoreRect, DT_LEFT);
-  RECT labelRect = {area.left, area.top + dy, area.right - textIndent, area.bottom + dy};
-  DrawTextW(hdc, label.c_str(), static_cast<int>(label.size()), &labelRect, DT_RIGHT);
+  RECT labelRect = {area.left + boxes.labelLeft, area.top + dy, area.left + boxes.labelRight,
+                    area.bottom + dy};
+  DrawTextW(hdc, label.c_str(), static_cast<int>(label.size()), &labelRect,
+            DT_RIGHT | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
   SetBkColor(hdc, previousBackground);
 
   SelectClipRgn(hdc, hadClip ? previousClip : nullptr);
   DeleteObject(previousClip);
+}
+
+StatusLineBoxes StatusArea::textBoxes(HDC hdc) const {
+  const std::wstring score = FormatScoreLine(rightCount, wrongCount, total);
+  SIZE extent = {0, 0};
+  GetTextExtentPoint32W(hdc, score.c_str(), static_cast<int>(score.size()), &extent);
+  RECT area = {0, 0, 0, 0};
+  GetClientRect(hwnd, &area);
+  return statusLineBoxes(area.right - area.left, textIndent, extent.cx);
 }
 
 void StatusArea::setLabel(const wchar_t* text) { label = text ? text : L""; }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/status_area_text.h"
 #include "ui/window.h"
 
 namespace morvane {
@@ -18,8 +19,12 @@ class StatusArea : public Window {
   StatusArea(HWND parentWindow, HINSTANCE moduleInstance);
 
   // Draws the border, then the score text and the label, vertically centred
-  // and clipped 2 pixels inside the window.
+  // and clipped 2 pixels inside the window; a label the score leaves too
+  // little room for ends in an ellipsis.
   void OnPaint(HDC hdc) override;
+
+  // Where the score and the label go with the font selected into hdc.
+  StatusLineBoxes textBoxes(HDC hdc) const;
 
   // Keeps a copy of the text as the label; none means empty.
   void setLabel(const wchar_t* text);

@@ -17,4 +17,13 @@ std::wstring FormatScoreLine(int32_t rightCount, int32_t wrongCount, int32_t tot
   return text;
 }
 
+StatusLineBoxes statusLineBoxes(int32_t width, int32_t indent, int32_t scoreWidth) {
+  StatusLineBoxes boxes;
+  boxes.scoreLeft = indent;
+  boxes.labelRight = width - indent;
+  const int32_t afterScore = indent + scoreWidth + indent;
+  boxes.labelLeft = afterScore < boxes.labelRight ? afterScore : boxes.labelRight;
+  return boxes;
+}
+
 }  // namespace morvane

@@ -12,4 +12,16 @@ namespace morvane {
 // yet); "Done" when total is 0.
 std::wstring FormatScoreLine(int32_t rightCount, int32_t wrongCount, int32_t total);
 
+// Where the two texts of a status line go, in pixels from its left edge.
+struct StatusLineBoxes {
+  int32_t scoreLeft = 0;
+  int32_t labelLeft = 0;
+  int32_t labelRight = 0;
+};
+
+// The score starts `indent` from the left and is always whole; the label
+// ends `indent` before the right edge and has the room the score leaves,
+// one indent after it (none when the score fills the line).
+StatusLineBoxes statusLineBoxes(int32_t width, int32_t indent, int32_t scoreWidth);
+
 }  // namespace morvane

@@ -37,7 +37,7 @@ void ChooserEntries::scanFolders(DeviceFiles& files, const std::vector<std::wstr
   paths.clear();
   for (const std::wstring& folder : folders) {
     for (const FolderEntry& match : files.find(joinPath(folder, pattern))) {
-      if (match.isDirectory) continue;
+      if (match.isDirectory || match.isHidden) continue;
       labels.push_back(match.name);
       paths.push_back(joinPath(folder, match.name));
     }
@@ -47,7 +47,7 @@ void ChooserEntries::scanFolders(DeviceFiles& files, const std::vector<std::wstr
       if (!files.isDirectory(subfolder)) continue;
       // A folder whose name matches the pattern is no lesson file either.
       for (const FolderEntry& match : files.find(joinPath(subfolder, pattern))) {
-        if (match.isDirectory) continue;
+        if (match.isDirectory || match.isHidden) continue;
         labels.push_back(subfolderLabel(match.name, entry.name));
         paths.push_back(joinPath(subfolder, match.name));
       }

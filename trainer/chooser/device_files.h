@@ -10,6 +10,8 @@ namespace morvane {
 struct FolderEntry {
   std::wstring name;  // the bare name, without its folder
   bool isDirectory = false;
+  // Hidden files, such as the progress files beside lessons, are no lessons.
+  bool isHidden = false;
 };
 
 class DeviceFiles {

@@ -40,7 +40,8 @@ std::vector<FolderEntry> DeviceLayerFiles::find(const std::wstring& search) {
     const std::wstring name = found.cFileName;
     // The handheld's searches never return the folder itself or its parent.
     if (name == L"." || name == L"..") continue;
-    entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                       (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0});
   } while (FindNextFileW(handle, &found));
   FindClose(handle);
   return entries;

@@ -15,6 +15,8 @@ namespace {
 FileChooser* runningChooser = nullptr;
 
 const wchar_t kAllFolders[] = L"<All Folders>";
+// Pixels a list box item has around its text.
+constexpr LONG kItemMargin = 4;
 
 HWND createControl(HWND dialog, const wchar_t* windowClass, const wchar_t* text, int id,
                    DWORD extraStyle) {
@@ -49,6 +51,22 @@ HFONT createListFont(HWND dialog) {
   font.lfPitchAndFamily = FIXED_PITCH;
   ReleaseDC(dialog, dc);
   return CreateFontIndirectW(&font);
+}
+
+// The width of the widest label in the list's font, with the margin the list
+// box leaves before each item, so that its scroll bar reaches every label's end.
+WPARAM widestLabel(HWND list, const std::vector<std::wstring>& labels) {
+  HDC dc = GetDC(list);
+  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+  LONG widest = 0;
+  for (const std::wstring& label : labels) {
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &extent);
+    if (extent.cx > widest) widest = extent.cx;
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(list, dc);
+  return static_cast<WPARAM>(widest > 0 ? widest + kItemMargin : 0);
 }
 
 }  // namespace
@@ -184,6 +202,7 @@ void FileChooser::fillList(HWND dialog) {
   for (const std::wstring& label : entries_.labels) {
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
   }
+  SendMessageW(list, LB_SETHORIZONTALEXTENT, widestLabel(list, entries_.labels), 0);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
 }

@@ -28,6 +28,8 @@ bool wantsCaptionOk(const DLGTEMPLATE* dialogTemplate) {
   return (exStyle & WS_EX_CAPTIONOKBTN) != 0;
 }
 
+// The dialog grows by the button's row about its centre, so that it stays
+// where its own procedure placed it.
 void addOkButton(HWND dialog) {
   RECT units = {kMargin, kButtonHeight, kButtonWidth, kMargin};
   MapDialogRect(dialog, &units);
@@ -35,9 +37,9 @@ void addOkButton(HWND dialog) {
   RECT client, window;
   GetClientRect(dialog, &client);
   GetWindowRect(dialog, &window);
-  SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left,
-               window.bottom - window.top + height + margin,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int growth = height + margin;
+  SetWindowPos(dialog, nullptr, window.left, window.top - growth / 2, window.right - window.left,
+               window.bottom - window.top + growth, SWP_NOZORDER | SWP_NOACTIVATE);
   HWND button = ::CreateWindowExW(0, L"button", L"OK",
                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                                   client.right - width - margin, client.bottom, width, height,
@@ -46,12 +48,32 @@ void addOkButton(HWND dialog) {
   SendMessageW(button, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
 }
 
+// A dialog centred over a window near the desktop's edge, or wider than
+// it, is moved back onto the screen, its top left corner first.
+void keepOnScreen(HWND dialog) {
+  RECT window;
+  GetWindowRect(dialog, &window);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  LONG x = window.left, y = window.top;
+  if (window.right > work.right) x -= window.right - work.right;
+  if (window.bottom > work.bottom) y -= window.bottom - work.bottom;
+  if (x < work.left) x = work.left;
+  if (y < work.top) y = work.top;
+  if (x != window.left || y != window.top) {
+    SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 INT_PTR CALLBACK captionOkProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     auto call = reinterpret_cast<DialogCall*>(lParam);
     SetPropW(dialog, kDialogProperty, call);
     INT_PTR result = call->procedure(dialog, message, wParam, call->param);
     addOkButton(dialog);
+    keepOnScreen(dialog);
     return result;
   }
   auto call = static_cast<DialogCall*>(GetPropW(dialog, kDialogProperty));

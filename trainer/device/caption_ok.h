@@ -1,7 +1,8 @@
 // Dialogs with the handheld's OK button in the title bar. A desktop has no
 // such button, so a dialog whose template carries WS_EX_CAPTIONOKBTN gets a
 // push button "OK" (IDOK) below its own controls, made after them so that
-// the dialog's children keep their order.
+// the dialog's children keep their order. The dialog grows about its
+// centre and is kept wholly on the screen.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,7 @@
 // The canvas's buttons, layout and event relay.
 #include "strokes/clearable_draw_area.h"
 
+#include "device/device_screen.h"
 #include "strokes/canvas_layout.h"
 #include "ui/window_colors.h"
 
@@ -8,7 +9,7 @@ namespace morvane {
 namespace {
 
 HWND CreatePushButton(HWND parentWindow, const wchar_t* label, int id, HINSTANCE instance) {
-  return CreateWindowExW(0, L"button", label, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parentWindow,
+  return device::CreateWindowExW(0, L"button", label, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parentWindow,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "device/device_screen.h"
 #include "platform/clock.h"
 #include "resources/resource.h"
 #include "strokes/animation_plan.h"
@@ -77,8 +78,8 @@ std::optional<AnimationPlan> popupPlanFor(uint16_t code, uint32_t delay) {
 
 void showPopup(HWND dialog, PopupInputs& inputs) {
   HBRUSH cellBrush = CreateSolidBrush(GetSysColor(COLOR_WINDOWTEXT));
-  SetWindowPos(dialog, HWND_TOP, popupLeft(GetSystemMetrics(SM_CXSCREEN)), kPopupTop, kPopupSize,
-               kPopupSize, SWP_FRAMECHANGED);
+  device::SetWindowPos(dialog, HWND_TOP, popupLeft(device::GetSystemMetrics(SM_CXSCREEN)),
+                       kPopupTop, kPopupSize, kPopupSize, SWP_FRAMECHANGED);
 
   Window strokeWindow;
   strokeWindow.Create(0, 0, kPopupSize, kPopupSize, dialog,
