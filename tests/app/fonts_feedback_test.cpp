@@ -22,7 +22,9 @@ class FontsAndFeedback : public TrainerTest {
                              L"\\Program Files\\Kelvaro\\dxi24.hbf",
                              L"\\Card\\Kelvaro\\kanji24.hbf", L"\\Card\\kanji24.hbf",
                              L"\\Windows\\dxib5p.hbf", L"\\Windows\\feedbkchs.ind",
-                             L"\\Windows\\feedbkchs.dat"}) {
+                             L"\\Windows\\feedbkchs.dat", L"\\Windows\\strokeschs.ind",
+                             L"\\Windows\\strokeschs.dat", L"\\Windows\\lgstrokeschs.ind",
+                             L"\\Windows\\lgstrokeschs.dat"}) {
       removeDeviceFile(f);
     }
   }
@@ -117,6 +119,17 @@ TEST_F(FontsAndFeedback, MarksSayWhichCharactersHaveFeedbackData) {
   EXPECT_EQ(main()->hanziView->lastX, -1);
 }
 
+// Either stroke database sets bit 0, the feedback database bit 1.
+TEST_F(FontsAndFeedback, MarksCombineStrokeAndFeedbackData) {
+  const char kMen[] = "\xC3\xC7";  // 们 c3c7: no data at all
+  writeStrokeIndex(L"strokeschs", {0xc4e3});
+  writeStrokeIndex(L"lgstrokeschs", {0xbac3});
+  writeFeedbackData({{0xc4e3, {{4, 4, 4}}}, {0xd0bb, {{4, 4, 4}}}});
+  start(writeLesson("a.gb", std::string(kNi) + kHao + kXie + kMen + " [x] /y/\n").c_str());
+  ASSERT_NE(main()->currentItem, nullptr);
+  EXPECT_EQ(main()->currentItem->hanziMarks, (std::vector<uint8_t>{3, 1, 2, 0}));
+}
+
 TEST_F(FontsAndFeedback, StrokesOfATwoCharacterItemAreJudgedInTurn) {
   writeTwoCharacterFeedback();
   start(writeLesson("a.gb", kOneItem).c_str());
@@ -142,6 +155,19 @@ TEST_F(FontsAndFeedback, CharacterWithoutFeedbackDataGetsTheDefaultPen) {
   writeFeedbackData({{0xbac3, {{4, 4, 4}}}});  // only the second character
   start(writeLesson("a.gb", kOneItem).c_str());
   EXPECT_EQ(stroke(10, 50, 60, 50), area().defaultPen);
+  EXPECT_EQ(lastColour(), RGB(0, 0, 0));
+}
+
+// Judging stops at the first character without data: its strokes and all
+// after it are neither orange nor judged.
+TEST_F(FontsAndFeedback, StrokesAfterACharacterWithDataIntoOneWithoutStayUnjudged) {
+  writeFeedbackData({{0xc4e3, {{4, 4, 4}}}});  // only the first character, one stroke
+  start(writeLesson("a.gb", kOneItem).c_str());
+  EXPECT_EQ(penColour(stroke(60, 50, 10, 50)), RGB(255, 102, 0));
+  EXPECT_EQ(lastColour(), RGB(255, 0, 0));  // backwards
+  EXPECT_EQ(stroke(60, 50, 10, 50), area().defaultPen);
+  EXPECT_EQ(lastColour(), RGB(0, 0, 0));
+  EXPECT_EQ(stroke(60, 50, 10, 50), area().defaultPen);
   EXPECT_EQ(lastColour(), RGB(0, 0, 0));
 }
 

@@ -72,6 +72,39 @@ TEST(MainLayout, LandscapeWithCanvasPutsItInTheRightColumn) {
   expectBox(m.status, 3, 183, 314, 27);
 }
 
+// Unequal frame sizes (2 across, 5 down): buttons 24, rows 28 (step 33),
+// button step 29; gaps between columns are 2, between rows 5.
+TEST(MainLayout, FrameWidthSeparatesColumnsAndFrameHeightRows) {
+  LayoutInput in = input(240, 320, false, true);
+  in.frameX = 2;
+  in.frameY = 5;
+  MainLayout m = computeLayout(in);
+  EXPECT_EQ(m.area.left, 2);
+  EXPECT_EQ(m.area.top, 5);
+  EXPECT_EQ(m.area.right, 238);
+  EXPECT_EQ(m.area.bottom, 315);
+  expectBox(m.meaning, 2, 5, 236, 28);
+  expectBox(m.reading, 2, 38, 236, 28);
+  expectBox(m.hanzi, 2, 71, 236, 61);
+  expectBox(m.show, 2, 137, 236, 24);
+  expectBox(m.right, 2, 137, 117, 24);
+  expectBox(m.wrong, 121, 137, 117, 24);
+  expectBox(m.canvas, 2, 166, 236, 94);
+  expectBox(m.status, 2, 265, 236, 24);
+
+  in = input(320, 214, true, true);
+  in.frameX = 2;
+  in.frameY = 5;
+  m = computeLayout(in);
+  expectBox(m.meaning, 2, 5, 157, 28);
+  expectBox(m.hanzi, 2, 71, 157, 49);
+  expectBox(m.show, 2, 151, 157, 24);
+  expectBox(m.right, 2, 151, 77, 24);
+  expectBox(m.wrong, 81, 151, 77, 24);
+  expectBox(m.canvas, 161, 5, 157, 144);
+  expectBox(m.status, 2, 180, 316, 29);
+}
+
 TEST(MainLayout, RowHeightsTruncate) {
   LayoutInput in = input(240, 293, false, true);
   in.unitHeight = 13;  // buttons 19, rows 22, marks 9

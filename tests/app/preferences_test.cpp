@@ -4,6 +4,8 @@
 
 #include "app/status_area.h"
 #include "device/device_screen.h"
+#include "lesson/weighted_lesson.h"
+#include "ui/hbf_char_font.h"
 #include "resources/resource.h"
 #include "strokes/clearable_draw_area.h"
 #include "trainer_fixture.h"
@@ -147,6 +149,37 @@ TEST_F(Preferences, DialogShowsTheSettingsAndOkStoresThem) {
   DWORD v = 0;
   ASSERT_TRUE(readSwitch(L"feedback", v));
   EXPECT_EQ(v, 0u);
+}
+
+// Turned on again in the dialog, both take effect at once: a wrong answer
+// weighs again, taps animate in the popup.
+TEST_F(Preferences, TrackWrongAndLargeStrokesTurnedOnTakeEffect) {
+  writeSwitch(L"track", 0);
+  writeSwitch(L"lgStrokes", 0);
+  start(openLesson().c_str());
+  auto* lesson = dynamic_cast<WeightedLesson*>(main()->lesson);
+  ASSERT_NE(lesson, nullptr);
+  ASSERT_EQ(main()->hanziView->largeStrokes, 0);
+  ASSERT_NE(main()->smallFont, main()->largeFont);
+  EXPECT_EQ(main()->hanziView->font, static_cast<CharFont*>(main()->smallFont));
+  runPreferences(
+      [](HWND d) {
+        SendDlgItemMessageW(d, IDC_TRACK_BOX, BM_CLICK, 0, 0);
+        SendDlgItemMessageW(d, IDC_STROKES_BOX, BM_CLICK, 0, 0);
+      },
+      IDOK);
+  EXPECT_TRUE(main()->settings.trackWrong);
+  EXPECT_TRUE(main()->settings.largeStrokes);
+  EXPECT_EQ(main()->hanziView->largeStrokes, 1);
+  EXPECT_EQ(main()->readingView->largeStrokes, 1);
+  EXPECT_EQ(main()->hanziView->font, static_cast<CharFont*>(main()->largeFont));
+  EXPECT_EQ(main()->readingView->font, static_cast<CharFont*>(main()->smallFont));
+  click(main()->showButton);
+  click(main()->wrongButton);
+  EXPECT_EQ(lesson->weights().sum(), 30 * 6.0f + 6.0f);
+
+  runPreferences([](HWND d) { SendDlgItemMessageW(d, IDC_STROKES_BOX, BM_CLICK, 0, 0); }, IDOK);
+  EXPECT_EQ(main()->hanziView->font, static_cast<CharFont*>(main()->smallFont));
 }
 
 TEST_F(Preferences, CancelChangesNothing) {

@@ -132,6 +132,29 @@ TEST_F(StudyScreen, DownKeyShowsThenMarksRightThenRestarts) {
   EXPECT_EQ(main()->state(), StudyState::ItemShown);
 }
 
+// A button takes the focus when tapped; the main window takes it back so the
+// down key goes on working.
+TEST_F(StudyScreen, EveryButtonHandsTheFocusBackForTheDownKey) {
+  openThree();
+  const HWND buttons[] = {main()->showButton, main()->rightButton, main()->showButton,
+                          main()->wrongButton};
+  for (HWND button : buttons) {
+    SetFocus(button);
+    click(button);
+    EXPECT_EQ(GetFocus(), main()->hwnd);
+  }
+  for (int i = 0; i < 10 && main()->state() != StudyState::PassFinished; ++i) {
+    click(main()->showButton);
+    click(main()->rightButton);
+  }
+  ASSERT_EQ(main()->state(), StudyState::PassFinished);
+  SetFocus(main()->restartButton);
+  click(main()->restartButton);
+  EXPECT_EQ(GetFocus(), main()->hwnd);
+  pressDown();
+  EXPECT_EQ(main()->state(), StudyState::ItemShown);
+}
+
 TEST_F(StudyScreen, MenuRestartResetsTheScore) {
   openThree();
   pressDown();

@@ -108,6 +108,13 @@ void writeFeedbackData(const std::vector<FeedbackChar>& chars) {
   writeDeviceFile(L"\\Windows\\feedbkchs.dat", data);
 }
 
+void writeStrokeIndex(const std::wstring& base, const std::vector<uint16_t>& codes) {
+  std::string index;
+  for (uint16_t code : codes) index += littleEndian(code) + littleEndian(0) + littleEndian(0);
+  writeDeviceFile(L"\\Windows\\" + base + L".ind", index);
+  writeDeviceFile(L"\\Windows\\" + base + L".dat", std::string(1, '\0'));
+}
+
 void clearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }
 
 bool readSwitch(const wchar_t* name, DWORD& value) {

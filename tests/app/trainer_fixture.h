@@ -40,6 +40,9 @@ struct FeedbackChar {
   std::vector<std::vector<uint8_t>> strokes;
 };
 void writeFeedbackData(const std::vector<FeedbackChar>& chars);
+// A stroke database "\Windows\BASE.ind/.dat" whose index holds these codes
+// (sorted), each with an empty record: enough for the marks.
+void writeStrokeIndex(const std::wstring& base, const std::vector<uint16_t>& codes);
 
 // Deletes HKCU\Software\MorvaneCHS.
 void clearSettings();
