@@ -1,11 +1,15 @@
 // Fonts found through the search folders and cards, stroke data marks, and
 // the stroke feedback's pens and colours on the real canvas.
+#include <thread>
+
 #include "app/status_area.h"
 #include "device/device_storage.h"
+#include "resources/resource.h"
 #include "strokes/clearable_draw_area.h"
 #include "strokes/search_folders.h"
 #include "trainer_fixture.h"
 #include "ui/hbf_char_font.h"
+#include "win32_test_support.h"
 #include "app/study_view.h"
 
 namespace morvane::test {
@@ -84,6 +88,52 @@ TEST_F(FontsAndFeedback, MissingSmallFontIsReplacedByTheLargeOne) {
   main()->openLesson(writeLesson("g.gb", kOneItem));
   EXPECT_EQ(fontPath(main()->largeFont), L"\\Windows\\dxi24.hbf");
   EXPECT_EQ(main()->readingView->font, main()->smallFont);
+}
+
+// Multi-Open under "All Files": the set is in its first file's encoding,
+// Big5 here; the GB file is left out and named.
+TEST_F(FontsAndFeedback, ALessonSetTakesItsFirstFilesEncodingAndLeavesTheOthersOut) {
+  writeGbFont(L"\\Windows\\dxib5p.hbf", 24);
+  writeDeviceFile(L"\\My Documents\\mix-1.b5", kOneItem);
+  writeDeviceFile(L"\\My Documents\\mix-2.gb", kOneItem + kOneItem);
+  writeDeviceFile(L"\\My Documents\\mix-3.b5", kOneItem);
+  start();
+  std::wstring message;
+  std::thread chooser = quillmark::fakes::answerDialog(
+      L"Open Multiple Files", IDOK, [](HWND dialog) {
+        HWND types = GetDlgItem(dialog, IDC_CHOOSER_TYPE);
+        const LRESULT all = SendMessageW(types, CB_FINDSTRING, -1,
+                                         reinterpret_cast<LPARAM>(L"All Files"));
+        SendMessageW(types, CB_SETCURSEL, all, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_CHOOSER_TYPE, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(types));
+        HWND list = GetDlgItem(dialog, IDC_CHOOSER_FILES);
+        const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+          wchar_t label[256] = L"";
+          SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(label));
+          if (wcsstr(label, L"mix-") != nullptr) SendMessageW(list, LB_SETSEL, TRUE, i);
+        }
+      });
+  std::thread box = quillmark::fakes::answerDialog(L"Morvane CHS", IDOK, [&message](HWND b) {
+    wchar_t text[512] = L"";
+    GetDlgItemTextW(b, 0xFFFF, text, 512);
+    message = text;
+  });
+  SendMessageW(frame, WM_COMMAND, IDM_MULTI_OPEN, 0);
+  chooser.join();
+  box.join();
+  for (const wchar_t* name : {L"mix-1.b5", L"mix-2.gb", L"mix-3.b5"}) {
+    removeDeviceFile(std::wstring(L"\\My Documents\\") + name);
+  }
+  ASSERT_NE(main()->lesson, nullptr);
+  EXPECT_EQ(main()->lesson->itemCount(), 2);
+  EXPECT_EQ(main()->statusArea->label, L"Multi");
+  EXPECT_EQ(fontPath(main()->largeFont), L"\\Windows\\dxib5p.hbf");
+  EXPECT_FALSE(main()->hanziView->strokeDataApplies);
+  EXPECT_NE(message.find(L"Big5 like mix-1.b5"), std::wstring::npos) << std::string(message.begin(), message.end());
+  EXPECT_NE(message.find(L"mix-2.gb (GB 2312)"), std::wstring::npos);
+  EXPECT_EQ(message.find(L"mix-3"), std::wstring::npos);
 }
 
 // 你 has 4 strokes, all to the right; 好 has 6, the first one down.

@@ -26,6 +26,32 @@ TEST(ReadLessonSet, EveryFileAddsItsItemsWithItsOwnProgressFile) {
   EXPECT_EQ(lesson->fileRecords()[1].itemCount, 3);
 }
 
+TEST(LessonSetEncoding, FilesOfAnotherEncodingThanTheFirstAreTakenOut) {
+  std::vector<std::wstring> paths = {L"\\a\\one.b5", L"\\a\\two.gb", L"\\b\\three.B5",
+                                     L"\\b\\four.euc", L"\\b\\five.b5"};
+  const std::vector<std::wstring> refused = takeOtherEncodings(paths);
+  EXPECT_EQ(paths, (std::vector<std::wstring>{L"\\a\\one.b5", L"\\b\\three.B5",
+                                              L"\\b\\five.b5"}));
+  EXPECT_EQ(refused, (std::vector<std::wstring>{L"\\a\\two.gb", L"\\b\\four.euc"}));
+
+  std::vector<std::wstring> one = {L"x.gb"};
+  EXPECT_TRUE(takeOtherEncodings(one).empty());
+  std::vector<std::wstring> none;
+  EXPECT_TRUE(takeOtherEncodings(none).empty());
+}
+
+TEST(LessonSetEncoding, TheMessageNamesTenFilesAndCountsTheRest) {
+  EXPECT_EQ(otherEncodingsMessage(L"\\My Documents\\one.b5", {L"\\My Documents\\two.gb"}),
+            L"A lesson set is in one encoding, Big5 like one.b5. These files were not added:\n"
+            L"\ntwo.gb (GB 2312)");
+  std::vector<std::wstring> refused;
+  for (int i = 1; i <= 12; ++i) refused.push_back(L"\\d\\f" + std::to_wstring(i) + L".euk");
+  const std::wstring text = otherEncodingsMessage(L"x.gb", refused);
+  EXPECT_NE(text.find(L"\nf10.euk (EUC-KR)\n...and 2 more."), std::wstring::npos) << text;
+  EXPECT_EQ(text.find(L"f11"), std::wstring::npos);
+  EXPECT_EQ(text.substr(text.size() - 11), L"and 2 more.");
+}
+
 TEST(OpenFileFilter, SevenPairsInOrderEndedByAnEmptyString) {
   const std::wstring filter = openFileFilter();
   std::vector<std::wstring> parts;

@@ -50,7 +50,8 @@ TEST_F(StudyScreen, WithoutLessonOnlyADisabledShowAndTheWelcome) {
   EXPECT_FALSE(enabled(main()->showButton));
   EXPECT_FALSE(enabled(main()->restartButton));
   EXPECT_TRUE(restartGrey());
-  EXPECT_STREQ(main()->canvas->DrawingArea()->Caption(), kWelcomeText);
+  EXPECT_STREQ(main()->canvas->DrawingArea()->Caption(),
+               L"Welcome to Morvane!\nSelect File-Open... from the menu to start a lesson.");
   EXPECT_EQ(status().total, 0);
   EXPECT_EQ(status().label, L"");
   pressDown();

@@ -38,14 +38,15 @@ class TrainerProgram : public ::testing::Test {
       CloseHandle(process.hThread);
     }
   }
-  HWND startWith(const std::wstring& lesson) {
+  bool launch(const std::wstring& lesson) {
     std::wstring command = L"\"" + hostProgram() + L"\" \"" + lesson + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-      return nullptr;
-    }
+    return CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process) != 0;
+  }
+  HWND startWith(const std::wstring& lesson) {
+    if (!launch(lesson)) return nullptr;
     HWND trainer = findTrainer(60000);
     DWORD owner = 0;
     if (trainer != nullptr) GetWindowThreadProcessId(trainer, &owner);
@@ -95,6 +96,54 @@ TEST_F(TrainerProgram, StudiedLessonLeavesItsProgressFile) {
   std::sort(weights.begin(), weights.end());
   EXPECT_EQ(weights, (std::vector<float>{5.0f, 5.0f, 11.0f}));
   EXPECT_NE(GetFileAttributesW((lesson + L".st").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+}
+
+struct ProcessDialog {
+  DWORD process;
+  const wchar_t* title;
+  HWND found;
+};
+
+BOOL CALLBACK findProcessDialog(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<ProcessDialog*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t title[128] = L"";
+  GetWindowTextW(window, title, 128);
+  if (owner != search->process || wcscmp(title, search->title) != 0) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// The process's top-level window with this title, waiting up to 30 s.
+HWND waitForDialog(DWORD process, const wchar_t* title) {
+  for (int i = 0; i < 300; ++i) {
+    ProcessDialog search{process, title, nullptr};
+    EnumWindows(findProcessDialog, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) return search.found;
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+// A device without fonts: the lesson cannot be drawn, so the program says
+// so and ends cleanly once the box is answered.
+TEST_F(TrainerProgram, MissingFontsEndTheProgramWithAMessage) {
+  const std::wstring root = deviceFolder() + L"\\no-fonts";
+  CreateDirectoryW(root.c_str(), nullptr);
+  SetEnvironmentVariableW(L"MORVANE_DEVICE_ROOT", root.c_str());
+  writeDeviceFile(L"\\no-fonts\\a.gb", std::string(kNi) + " [ni3] /you/\n");
+  ASSERT_TRUE(launch(root + L"\\a.gb"));
+  HWND box = waitForDialog(process.dwProcessId, L"Error Message");
+  ASSERT_NE(box, nullptr);
+  wchar_t text[128] = L"";
+  GetDlgItemTextW(box, 0xFFFF, text, 128);
+  EXPECT_STREQ(text, L"Unable to open font file.");
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+  DWORD exitCode = 99;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  EXPECT_EQ(exitCode, 0u);
 }
 
 }  // namespace
