@@ -90,6 +90,26 @@ TEST_F(FontsAndFeedback, MissingSmallFontIsReplacedByTheLargeOne) {
   EXPECT_EQ(main()->readingView->font, main()->smallFont);
 }
 
+// A damaged font's message box runs a modal loop that repaints the views:
+// they must still hold fonts that live, the ones the main window owns.
+TEST_F(FontsAndFeedback, ViewsHoldLiveFontsWhileAFontMessageIsUp) {
+  start(writeLesson("a.gb", kOneItem).c_str());
+  writeDeviceFile(L"\\Windows\\kanji24.hbf", "HBF_START_FONT 1.1\n");
+  writeGbFont(L"\\Windows\\jis16.hbf", 16);
+  bool live = false;
+  MainWindow* window = main();
+  std::thread box = quillmark::fakes::answerDialog(L"HBF Message", IDOK, [&](HWND) {
+    live = window->hanziView->font == static_cast<CharFont*>(window->largeFont) &&
+           window->readingView->font == static_cast<CharFont*>(window->smallFont) &&
+           window->largeFont != nullptr;
+  });
+  main()->openLesson(writeLesson("j.euc", ""));
+  box.join();
+  EXPECT_TRUE(live);
+  EXPECT_EQ(fontPath(main()->largeFont), L"\\Windows\\jis16.hbf");
+  EXPECT_EQ(main()->hanziView->font, static_cast<CharFont*>(main()->largeFont));
+}
+
 // Multi-Open under "All Files": the set is in its first file's encoding,
 // Big5 here; the GB file is left out and named.
 TEST_F(FontsAndFeedback, ALessonSetTakesItsFirstFilesEncodingAndLeavesTheOthersOut) {

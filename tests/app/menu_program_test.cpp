@@ -248,6 +248,20 @@ TEST_F(MenuProgram, OpenReadsTheFileChosenInTheFileDialog) {
   EXPECT_EQ(clipboardUnicode(), L"\u8C22\u8C22");
 }
 
+// A bare name typed into Open is looked for in "\My Documents", where the
+// dialog starts, with ".gb" added.
+TEST_F(MenuProgram, OpenStartsInMyDocumentsAndAddsTheGbExtension) {
+  startTrainer(L"");
+  PostMessageW(frame, WM_COMMAND, IDM_OPEN, 0);
+  HWND open = waitForDialog(L"Open");
+  ASSERT_NE(open, nullptr);
+  SendDlgItemMessageW(open, 1148, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"a"));
+  PostMessageW(open, WM_COMMAND, IDOK, 0);
+  for (int tries = 0; tries < 200 && windowOfTrainer(L"#32770", L"Open"); ++tries) Sleep(50);
+  command(IDM_COPY_HANZI);
+  EXPECT_EQ(clipboardUnicode(), L"\u4F60\u597D\u5417");
+}
+
 TEST_F(MenuProgram, MultiOpenCancelledKeepsTheOpenLesson) {
   startTrainer(L"\"\\My Documents\\a.gb\"");
   PostMessageW(frame, WM_COMMAND, IDM_MULTI_OPEN, 0);

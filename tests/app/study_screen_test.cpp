@@ -1,14 +1,19 @@
 // The study screen driven through its real windows: states, buttons, the
 // down key, the status line, and lessons that are empty or unreadable.
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
+#include <thread>
+
+#include "app/frame_window.h"
 #include "app/hand_over.h"
 #include "app/status_area.h"
 #include "lesson/weighted_lesson.h"
 #include "resources/resource.h"
 #include "strokes/clearable_draw_area.h"
 #include "trainer_fixture.h"
+#include "win32_test_support.h"
 #include "app/study_view.h"
 
 namespace morvane::test {
@@ -156,6 +161,28 @@ TEST_F(StudyScreen, EveryButtonHandsTheFocusBackForTheDownKey) {
   EXPECT_EQ(main()->state(), StudyState::ItemShown);
 }
 
+// A meaning far longer than 1,024 characters is replaced whole: nothing of
+// it stays for the next item, shown or hidden.
+TEST_F(StudyScreen, ALongMeaningLeavesNothingBehind) {
+  writeSwitch(L"meaning", 0);
+  const std::string longMeaning(3000, 'm');
+  start(writeLesson("long.gb", std::string(kNi) + " [ni3] /" + longMeaning + "/\n" + kXie +
+                                   " [xie4] /thanks/\n")
+            .c_str());
+  std::vector<std::wstring> shown;
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_EQ(main()->state(), StudyState::ItemHidden);
+    EXPECT_EQ(meaning(), L"");
+    pressDown();
+    shown.push_back(meaning());
+    pressDown();
+  }
+  ASSERT_EQ(main()->state(), StudyState::PassFinished);
+  EXPECT_EQ(meaning(), L"");
+  std::sort(shown.begin(), shown.end());
+  EXPECT_EQ(shown, (std::vector<std::wstring>{std::wstring(3000, L'm'), L"thanks"}));
+}
+
 TEST_F(StudyScreen, MenuRestartResetsTheScore) {
   openThree();
   pressDown();
@@ -215,6 +242,39 @@ TEST_F(StudyScreen, ExitSavesProgressAndSettings) {
   EXPECT_EQ(main(), nullptr);
   EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(path + L".st")));
   EXPECT_EQ(readText(L"mode"), L"Normal");
+}
+
+HHOOK frameRefusal = nullptr;
+
+// Refuses to create any window of the frame's class.
+LRESULT CALLBACK refuseFrames(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+    const LPCWSTR name = create->lpcs->lpszClass;
+    if (!IS_INTRESOURCE(name) && wcscmp(name, L"Kelvaro") == 0) return 1;
+  }
+  return CallNextHookEx(frameRefusal, code, wParam, lParam);
+}
+
+// Without a frame nothing would ever end the message loop: the program says
+// so and ends.
+TEST_F(StudyScreen, AFrameThatCannotBeMadeEndsTheProgramWithAMessage) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  UnregisterClassW(L"Kelvaro", instance);
+  frameRefusal = SetWindowsHookExW(WH_CBT, refuseFrames, nullptr, GetCurrentThreadId());
+  std::wstring text;
+  std::thread box = quillmark::fakes::answerDialog(L"Kelvaro", IDOK, [&text](HWND b) {
+    wchar_t shown[128] = L"";
+    GetDlgItemTextW(b, 0xFFFF, shown, 128);
+    text = shown;
+  });
+  const int exitCode = runTrainer(instance, L"", SW_SHOW);
+  box.join();
+  UnhookWindowsHookEx(frameRefusal);
+  UnregisterClassW(L"Kelvaro", instance);
+  registerFrameClass(instance);
+  EXPECT_EQ(exitCode, 0);
+  EXPECT_EQ(text, L"Unable to create window!");
 }
 
 TEST_F(StudyScreen, SecondStartHandsItsLessonOver) {

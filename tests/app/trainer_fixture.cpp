@@ -172,8 +172,9 @@ void TrainerTest::close() {
 void TrainerTest::TearDown() { close(); }
 
 std::wstring TrainerTest::meaning() const {
-  wchar_t text[512] = L"";
-  GetWindowTextW(main()->meaningEdit, text, 512);
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(main()->meaningEdit)) + 1, L'\0');
+  text.resize(static_cast<size_t>(
+      GetWindowTextW(main()->meaningEdit, &text[0], static_cast<int>(text.size()))));
   return text;
 }
 

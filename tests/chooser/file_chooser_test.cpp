@@ -120,6 +120,23 @@ TEST_F(FileChooserTest, CreatesItsControlsInOrderWithTheirIdsAndTexts) {
                             L"All Files  (*.*)"}));
 }
 
+// File and folder names line up in columns only in a fixed-pitch font.
+TEST_F(FileChooserTest, TheListIsInATenPointFixedPitchFont) {
+  FileChooser chooser = multiOpen();
+  LOGFONTW font = {};
+  int dpi = 0;
+  run(chooser, IDCANCEL, [&](HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_CHOOSER_FILES);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), sizeof font, &font);
+    HDC dc = GetDC(dialog);
+    dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(dialog, dc);
+  });
+  ASSERT_EQ(dpi, 96);
+  EXPECT_EQ(font.lfHeight, -13);  // -(10 * 96) / 72
+  EXPECT_EQ(font.lfPitchAndFamily & 3, FIXED_PITCH);
+}
+
 TEST_F(FileChooserTest, TheFolderComboNarrowsTheListToOneSubfolder) {
   device.addFile(L"\\My Documents\\Lessons\\Old\\c.gb");
   FileChooser chooser = multiOpen();
