@@ -124,10 +124,47 @@ class Screens : public TrainerTest {
 const std::string kTwoItems = std::string(kNi) + kHao + " [ni3 hao3] /hello/\r\n" + kXie +
                               " [xie4] /to thank; thanks/\r\n";
 
+// The last row of the caption's ink when the canvas is painted 200 pixels
+// taller than it is, so that nothing of the caption is clipped; the canvas
+// keeps its place afterwards.
+int captionBottom(DrawAreaWithText& area) {
+  RECT place;
+  GetWindowRect(area.hwnd, &place);
+  MapWindowPoints(nullptr, GetParent(area.hwnd), reinterpret_cast<POINT*>(&place), 2);
+  const int width = place.right - place.left, height = place.bottom - place.top + 200;
+  area.Move(place.left, place.top, width, height);
+  HDC screen = GetDC(area.hwnd);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  const RECT all = {0, 0, width, height};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  area.OnPaint(dc);
+  int bottom = -1;
+  // The caption's columns only: the border lies outside them.
+  for (int y = 15; y < height - 4; ++y) {
+    for (int x = 20; x < width - 20; ++x) {
+      if (GetPixel(dc, x, y) == RGB(0, 0, 0)) bottom = y;
+    }
+  }
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(area.hwnd, screen);
+  area.Move(place.left, place.top, width, place.bottom - place.top);
+  return bottom;
+}
+
 TEST_F(Screens, WelcomeScreenIsWhole) {
   inBothOrientations([&] {
     expectWhole(frame, "no lesson");
     expectScoreWhole();
+    DrawAreaWithText& area = *main()->canvas->DrawingArea();
+    RECT client;
+    GetClientRect(area.hwnd, &client);
+    const int bottom = captionBottom(area);
+    EXPECT_GT(bottom, 15);
+    EXPECT_LT(bottom, client.bottom - 3) << "the welcome text is cut";
   });
 }
 
@@ -156,6 +193,12 @@ TEST_F(Screens, TheMenuBarLiesBelowEverythingTheStudyScreenShows) {
     GetWindowRect(main()->statusArea->hwnd, &status);
     EXPECT_LE(status.bottom, bar.top);
     EXPECT_GE(status.bottom, bar.top - 2) << "a band is left above the menu bar";
+    // The main window reaches under the bar, as on the handheld; the bar
+    // stays on top, for the eye and for the stylus.
+    const POINT middle = {(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2};
+    HWND hit = WindowFromPoint(middle);
+    EXPECT_TRUE(hit == frameState.menuBar || IsChild(frameState.menuBar, hit));
+    EXPECT_NE(GetWindowLongPtrW(main()->hwnd, GWL_STYLE) & WS_CLIPSIBLINGS, 0);
   });
 }
 

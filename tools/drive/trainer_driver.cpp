@@ -59,15 +59,64 @@ std::wstring meaningText(HWND trainer) {
 }
 
 bool writeStroke(HWND trainer, int x0, int y0, int x1, int y1, int steps) {
+  return writeStrokeThrough(trainer, {{x0, y0}, {x1, y1}}, steps);
+}
+
+bool writeStrokeThrough(HWND trainer, const std::vector<POINT>& points, int steps) {
   HWND area = findVisibleChild(trainer, L"DrawArea", nullptr);
-  if (area == nullptr || steps < 1) return false;
-  SendMessageW(area, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x0, y0));
-  for (int i = 1; i <= steps; ++i) {
-    const int x = x0 + (x1 - x0) * i / steps, y = y0 + (y1 - y0) * i / steps;
-    SendMessageW(area, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+  if (area == nullptr || points.empty() || steps < 1) return false;
+  SendMessageW(area, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(points[0].x, points[0].y));
+  for (size_t p = 1; p < points.size(); ++p) {
+    const POINT from = points[p - 1], to = points[p];
+    for (int i = 1; i <= steps; ++i) {
+      const int x = from.x + (to.x - from.x) * i / steps, y = from.y + (to.y - from.y) * i / steps;
+      SendMessageW(area, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+    }
   }
-  SendMessageW(area, WM_LBUTTONUP, 0, MAKELPARAM(x1, y1));
+  SendMessageW(area, WM_LBUTTONUP, 0, MAKELPARAM(points.back().x, points.back().y));
   return true;
+}
+
+namespace {
+
+struct TallestView {
+  HWND found = nullptr;
+  LONG height = 0;
+};
+
+BOOL CALLBACK matchTallestView(HWND child, LPARAM param) {
+  auto* query = reinterpret_cast<TallestView*>(param);
+  wchar_t name[64] = L"";
+  GetClassNameW(child, name, 64);
+  RECT r;
+  if (wcscmp(name, L"JpnDisplay") != 0 || !IsWindowVisible(child) || !GetClientRect(child, &r)) {
+    return TRUE;
+  }
+  if (r.bottom > query->height) *query = {child, r.bottom};
+  return TRUE;
+}
+
+}  // namespace
+
+bool tapHanzi(HWND trainer, const POINT* at) {
+  TallestView query;
+  EnumChildWindows(trainer, matchTallestView, reinterpret_cast<LPARAM>(&query));
+  RECT r;
+  if (query.found == nullptr || !GetClientRect(query.found, &r)) return false;
+  const LPARAM point = at != nullptr ? MAKELPARAM(at->x, at->y) : MAKELPARAM(r.right / 2, r.bottom / 2);
+  PostMessageW(query.found, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(query.found, WM_LBUTTONUP, 0, point);
+  return true;
+}
+
+HWND findTopWindow(const wchar_t* title, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    HWND window = FindWindowW(nullptr, title);
+    if (window != nullptr && IsWindowVisible(window)) return window;
+    if (GetTickCount() - start >= timeoutMs) return nullptr;
+    Sleep(100);
+  }
 }
 
 bool closeTrainer(HWND trainer, DWORD timeoutMs) {

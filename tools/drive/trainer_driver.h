@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace morvane {
 
@@ -26,6 +27,19 @@ std::wstring meaningText(HWND trainer);
 // A stroke on the canvas's drawing area from (x0, y0) to (x1, y1) in its
 // client coordinates, drawn in `steps` pen moves; false without a canvas.
 bool writeStroke(HWND trainer, int x0, int y0, int x1, int y1, int steps);
+
+// A stroke through these points of the canvas's client area, each segment
+// drawn in `steps` pen moves; false without a canvas or points.
+bool writeStrokeThrough(HWND trainer, const std::vector<POINT>& points, int steps);
+
+// Taps the Hanzi view (the tallest text view) at this point of its client
+// area, or at its middle without one. The press and release are posted, so
+// a stroke animation the tap starts runs on while the caller goes on; false
+// without the view.
+bool tapHanzi(HWND trainer, const POINT* at);
+
+// The visible top-level window with this title, waiting up to timeoutMs.
+HWND findTopWindow(const wchar_t* title, DWORD timeoutMs);
 
 // Asks the trainer to close (as its close box does) and waits up to
 // timeoutMs for it to end; false if it is still there.

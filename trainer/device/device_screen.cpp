@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "device/device_buttons.h"
+#include "device/menu_bar.h"
 
 namespace morvane::device {
 
@@ -46,11 +47,28 @@ int heightPastScreen(int height) {
 const wchar_t kHiddenHeight[] = L"MorvaneHiddenHeight";
 const wchar_t kOriginalProc[] = L"MorvaneScreenProc";
 
+// On the handheld the menu bar is a window of its own over the frame's
+// bottom edge; our strip is the frame's child, so it is kept above its
+// siblings and they leave it out when they paint.
+void keepMenuBarOnTop(HWND window) {
+  HWND bar = nullptr;
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (isMenuBar(child)) bar = child;
+    SetWindowLongPtrW(child, GWL_STYLE, GetWindowLongPtrW(child, GWL_STYLE) | WS_CLIPSIBLINGS);
+  }
+  if (bar != nullptr) {
+    ::SetWindowPos(bar, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
 // The window's size messages report the height it asked for, the part
 // below the screen's edge included.
 LRESULT CALLBACK screenWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto original = reinterpret_cast<WNDPROC>(GetPropW(window, kOriginalProc));
-  if (message == WM_SIZE && wParam != SIZE_MINIMIZED) {
+  if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE) {
+    keepMenuBarOnTop(window);
+  } else if (message == WM_SIZE && wParam != SIZE_MINIMIZED) {
     const auto hidden = reinterpret_cast<INT_PTR>(GetPropW(window, kHiddenHeight));
     lParam = MAKELPARAM(LOWORD(lParam), HIWORD(lParam) + hidden);
   } else if (message == WM_NCDESTROY) {
@@ -61,12 +79,16 @@ LRESULT CALLBACK screenWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   return CallWindowProcW(original, window, message, wParam, lParam);
 }
 
-void reportFullHeight(HWND window, int hiddenHeight) {
-  if (hiddenHeight == 0) return;
+// Stands in for the handheld's screen: the frame's own children made while
+// it was created, and later ones, stay under the menu bar; a frame taller
+// than the screen hears of the height it asked for.
+void standInForTheScreen(HWND window, int hiddenHeight) {
+  keepMenuBarOnTop(window);
   SetPropW(window, kHiddenHeight, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(hiddenHeight)));
   SetPropW(window, kOriginalProc,
            reinterpret_cast<HANDLE>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(screenWindowProc));
+  if (hiddenHeight == 0) return;
   // Creation already sent the first WM_SIZE, with the visible height.
   RECT client;
   GetClientRect(window, &client);
@@ -131,7 +153,7 @@ HWND CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* tit
   if (window == nullptr) return nullptr;
   if (topLevel) {
     if (screenWindow == nullptr || !IsWindow(screenWindow)) screenWindow = window;
-    reportFullHeight(window, hiddenHeight);
+    standInForTheScreen(window, hiddenHeight);
   } else if (isStandardControl(className)) {
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont()), FALSE);
     if (_wcsicmp(className, L"button") == 0 && (style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON) {

@@ -122,6 +122,12 @@ HMENU CommandBar_GetMenu(HWND bar, int) {
   return state != nullptr ? state->menu : nullptr;
 }
 
+bool isMenuBar(HWND window) {
+  wchar_t name[32] = L"";
+  GetClassNameW(window, name, 32);
+  return wcscmp(name, kMenuBarClass) == 0;
+}
+
 int CommandBar_Height(HWND bar) {
   RECT r;
   if (bar == nullptr || !GetWindowRect(bar, &r)) return 0;

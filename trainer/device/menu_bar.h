@@ -32,4 +32,7 @@ HMENU CommandBar_GetMenu(HWND bar, int button);
 // The bar's height; 0 for no bar.
 int CommandBar_Height(HWND bar);
 
+// Whether the window is a menu bar SHCreateMenuBar made.
+bool isMenuBar(HWND window);
+
 }  // namespace morvane::device

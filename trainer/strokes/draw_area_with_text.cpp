@@ -3,6 +3,8 @@
 
 #include <cwchar>
 
+#include "device/device_screen.h"
+
 namespace morvane {
 
 DrawAreaWithText::DrawAreaWithText(int x, int y, int width, int height, HWND parentWindow,
@@ -19,7 +21,11 @@ void DrawAreaWithText::OnPaint(HDC paintDc) {
   DrawArea::OnPaint(paintDc);
   if (!caption) return;
   COLORREF previousColor = SetTextColor(paintDc, RGB(0, 0, 0));
+  // The handheld's paint font is its small system font; the desktop's
+  // default one is larger and would cut the welcome text short.
+  HGDIOBJ previousFont = SelectObject(paintDc, device::controlFont());
   DrawTextW(paintDc, caption, -1, &textRect, DT_CENTER | DT_WORDBREAK);
+  SelectObject(paintDc, previousFont);
   SetTextColor(paintDc, previousColor);
 }
 
