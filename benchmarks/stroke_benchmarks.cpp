@@ -35,22 +35,26 @@ void lookUpRandomHanzi(benchmark::State& state, const wchar_t* base, Lookup look
 }
 
 void BM_SmallStrokeLookup(benchmark::State& state) {
-  lookUpRandomHanzi(state, kSmallStrokesBase, [](const FolderList& folders, uint16_t code) {
-    return loadCellPath(folders, kSmallStrokesBase, code) != nullptr;
-  });
+  lookUpRandomHanzi(state, kSimplifiedDatabases.small,
+                    [](const FolderList& folders, uint16_t code) {
+                      return loadCellPath(folders, kSimplifiedDatabases.small, code) != nullptr;
+                    });
 }
 
 void BM_LargeStrokeLookup(benchmark::State& state) {
-  lookUpRandomHanzi(state, kLargeStrokesBase, [](const FolderList& folders, uint16_t code) {
-    return loadStrokeList(folders, kLargeStrokesBase, code) != nullptr;
-  });
+  lookUpRandomHanzi(state, kSimplifiedDatabases.large,
+                    [](const FolderList& folders, uint16_t code) {
+                      return loadStrokeList(folders, kSimplifiedDatabases.large, code) != nullptr;
+                    });
 }
 
 void BM_FeedbackLookup(benchmark::State& state) {
-  lookUpRandomHanzi(state, kFeedbackBase, [](const FolderList& folders, uint16_t code) {
-    std::optional<RecordLocation> at = locateRecord(folders, kFeedbackBase, code);
-    return at && readFeedbackRecords(*at->data, at->offset).has_value();
-  });
+  lookUpRandomHanzi(state, kSimplifiedDatabases.feedback,
+                    [](const FolderList& folders, uint16_t code) {
+                      std::optional<RecordLocation> at =
+                          locateRecord(folders, kSimplifiedDatabases.feedback, code);
+                      return at && readFeedbackRecords(*at->data, at->offset).has_value();
+                    });
 }
 
 }  // namespace

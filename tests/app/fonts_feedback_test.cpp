@@ -3,14 +3,15 @@
 #include <thread>
 
 #include "app/status_area.h"
+#include "app/study_view.h"
 #include "device/device_storage.h"
+#include "display_test_support.h"
 #include "resources/resource.h"
 #include "strokes/clearable_draw_area.h"
 #include "strokes/search_folders.h"
 #include "trainer_fixture.h"
 #include "ui/hbf_char_font.h"
 #include "win32_test_support.h"
-#include "app/study_view.h"
 
 namespace morvane::test {
 namespace {
@@ -22,13 +23,14 @@ class FontsAndFeedback : public TrainerTest {
   void TearDown() override {
     TrainerTest::TearDown();
     device::setStorageCards(L"");
-    for (const wchar_t* f : {L"\\Windows\\kanji24.hbf", L"\\Windows\\jis16.hbf",
-                             L"\\Program Files\\Kelvaro\\dxi24.hbf",
-                             L"\\Card\\Kelvaro\\kanji24.hbf", L"\\Card\\kanji24.hbf",
-                             L"\\Windows\\dxib5p.hbf", L"\\Windows\\feedbkchs.ind",
-                             L"\\Windows\\feedbkchs.dat", L"\\Windows\\strokeschs.ind",
-                             L"\\Windows\\strokeschs.dat", L"\\Windows\\lgstrokeschs.ind",
-                             L"\\Windows\\lgstrokeschs.dat"}) {
+    for (const wchar_t* f :
+         {L"\\Windows\\kanji24.hbf", L"\\Windows\\jis16.hbf",
+          L"\\Program Files\\Kelvaro\\dxi24.hbf", L"\\Card\\Kelvaro\\kanji24.hbf",
+          L"\\Card\\kanji24.hbf", L"\\Windows\\dxib5p.hbf", L"\\Windows\\feedbkchs.ind",
+          L"\\Windows\\feedbkchs.dat", L"\\Windows\\strokeschs.ind", L"\\Windows\\strokeschs.dat",
+          L"\\Windows\\lgstrokeschs.ind", L"\\Windows\\lgstrokeschs.dat",
+          L"\\Windows\\feedbkcht.ind", L"\\Windows\\feedbkcht.dat", L"\\Windows\\lgstrokescht.ind",
+          L"\\Windows\\lgstrokescht.dat"}) {
       removeDeviceFile(f);
     }
   }
@@ -119,11 +121,11 @@ TEST_F(FontsAndFeedback, ALessonSetTakesItsFirstFilesEncodingAndLeavesTheOthersO
   writeDeviceFile(L"\\My Documents\\mix-3.b5", kOneItem);
   start();
   std::wstring message;
-  std::thread chooser = quillmark::fakes::answerDialog(
-      L"Open Multiple Files", IDOK, [](HWND dialog) {
+  std::thread chooser =
+      quillmark::fakes::answerDialog(L"Open Multiple Files", IDOK, [](HWND dialog) {
         HWND types = GetDlgItem(dialog, IDC_CHOOSER_TYPE);
-        const LRESULT all = SendMessageW(types, CB_FINDSTRING, -1,
-                                         reinterpret_cast<LPARAM>(L"All Files"));
+        const LRESULT all =
+            SendMessageW(types, CB_FINDSTRING, -1, reinterpret_cast<LPARAM>(L"All Files"));
         SendMessageW(types, CB_SETCURSEL, all, 0);
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_CHOOSER_TYPE, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(types));
@@ -150,8 +152,8 @@ TEST_F(FontsAndFeedback, ALessonSetTakesItsFirstFilesEncodingAndLeavesTheOthersO
   EXPECT_EQ(main()->lesson->itemCount(), 2);
   EXPECT_EQ(main()->statusArea->label, L"Multi");
   EXPECT_EQ(fontPath(main()->largeFont), L"\\Windows\\dxib5p.hbf");
-  EXPECT_FALSE(main()->hanziView->strokeDataApplies);
-  EXPECT_NE(message.find(L"Big5 like mix-1.b5"), std::wstring::npos) << std::string(message.begin(), message.end());
+  EXPECT_NE(message.find(L"Big5 like mix-1.b5"), std::wstring::npos)
+      << std::string(message.begin(), message.end());
   EXPECT_NE(message.find(L"mix-2.gb (GB 2312)"), std::wstring::npos);
   EXPECT_EQ(message.find(L"mix-3"), std::wstring::npos);
 }
@@ -173,9 +175,10 @@ TEST_F(FontsAndFeedback, MarksSayWhichCharactersHaveFeedbackData) {
   EXPECT_EQ(main()->currentItem->hanziMarks[1], 0);
   EXPECT_TRUE(main()->hanziView->strokeDataApplies);
   close();
-  // The same codes in a Big5 lesson are other characters: no data.
-  writeGbFont(L"\\Windows\\dxib5p.hbf", 24);
-  start(writeLesson("a.b5", kOneItem).c_str());
+  // The same codes in a EUC-KR lesson are other characters: no data.
+  writeGbFont(L"\\Windows\\uwksc-16.hbf", 24);
+  start(writeLesson("a.euk", kOneItem).c_str());
+  removeDeviceFile(L"\\Windows\\uwksc-16.hbf");
   ASSERT_NE(main()->currentItem, nullptr);
   EXPECT_EQ(main()->currentItem->hanziMarks[0], 0);
   // Nor does a tap look up its strokes: the press simply ends.
@@ -187,6 +190,45 @@ TEST_F(FontsAndFeedback, MarksSayWhichCharactersHaveFeedbackData) {
   SendMessageW(view, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
   EXPECT_EQ(main()->hanziView->pressed, 0);
   EXPECT_EQ(main()->hanziView->lastX, -1);
+}
+
+// A Big5 lesson's codes key the traditional databases: the simplified ones,
+// whose same codes are other characters, count for nothing; marks, pens,
+// judgements and taps come from the "cht" files.
+TEST_F(FontsAndFeedback, Big5LessonsStudyWithTheTraditionalDatabases) {
+  writeGbFont(L"\\Windows\\dxib5p.hbf", 24);
+  writeFeedbackData({{0xbac3, {{4, 4, 4}}}});                // simplified: 好
+  writeFeedbackData({{0xc4e3, {{4, 4, 4}}}}, L"feedbkcht");  // traditional: c4e3
+  writeStrokeIndex(L"lgstrokescht", {0xbac3});
+  start(writeLesson("a.b5", kOneItem).c_str());
+  ASSERT_NE(main()->currentItem, nullptr);
+  EXPECT_EQ(main()->currentItem->hanziMarks, (std::vector<uint8_t>{2, 1}));
+  EXPECT_TRUE(main()->hanziView->strokeDataApplies);
+  EXPECT_EQ(penColour(stroke(60, 50, 10, 50)), RGB(255, 102, 0));
+  EXPECT_EQ(lastColour(), RGB(255, 0, 0));               // backwards against c4e3's record
+  EXPECT_EQ(stroke(10, 50, 60, 50), area().defaultPen);  // bac3: no traditional feedback
+  close();
+  // A GB lesson of the same bytes still reads the simplified files.
+  start(writeLesson("a.gb", kOneItem).c_str());
+  EXPECT_EQ(main()->currentItem->hanziMarks, (std::vector<uint8_t>{0, 2}));
+  close();
+
+  writeSwitch(L"lgStrokes", 1);
+  start(writeLesson("b.b5", std::string(kNi) + " [x] /y/\n").c_str());
+  click(main()->showButton);
+  FakeClock clock;
+  {
+    StrokeData simplified;
+    simplified.addLarge(0xC4E3, {{{0, 0}, {1, 0}}});
+    simplified.save();
+    tapFirstCharacter(*main()->hanziView, clock);
+  }
+  EXPECT_TRUE(clock.sleeps.empty()) << "the simplified record of the same code animated";
+  StrokeData traditional;
+  traditional.addLarge(0xC4E3, {{{0, 0}, {1, 0}}});
+  traditional.save(kTraditionalDatabases);
+  tapFirstCharacter(*main()->hanziView, clock);
+  EXPECT_FALSE(clock.sleeps.empty());
 }
 
 // Either stroke database sets bit 0, the feedback database bit 1.

@@ -102,7 +102,8 @@ class Screens : public TrainerTest {
     for (int y = 0; y < client.bottom; ++y) {
       for (int x = 0; x < boxes.labelLeft; ++x) {
         const size_t at = static_cast<size_t>(y) * client.right + x;
-        ASSERT_EQ(withLabel[at], alone[at]) << "the label overwrites the score at " << x << ", " << y;
+        ASSERT_EQ(withLabel[at], alone[at])
+            << "the label overwrites the score at " << x << ", " << y;
       }
     }
   }
@@ -121,8 +122,8 @@ class Screens : public TrainerTest {
   }
 };
 
-const std::string kTwoItems = std::string(kNi) + kHao + " [ni3 hao3] /hello/\r\n" + kXie +
-                              " [xie4] /to thank; thanks/\r\n";
+const std::string kTwoItems =
+    std::string(kNi) + kHao + " [ni3 hao3] /hello/\r\n" + kXie + " [xie4] /to thank; thanks/\r\n";
 
 // The last row of the caption's ink when the canvas is painted 200 pixels
 // taller than it is, so that nothing of the caption is clipped; the canvas
@@ -218,8 +219,8 @@ TEST_F(Screens, OpenMultipleFilesIsWholeAndScrollsToTheEndOfLongLabels) {
   inBothOrientations([&] {
     LRESULT extent = 0;
     int widest = 0, listWidth = 0;
-    const std::vector<std::wstring> faults = faultsOfDialog(
-        L"Open Multiple Files", IDM_MULTI_OPEN, IDCANCEL, [&](HWND dialog) {
+    const std::vector<std::wstring> faults =
+        faultsOfDialog(L"Open Multiple Files", IDM_MULTI_OPEN, IDCANCEL, [&](HWND dialog) {
           HWND list = GetDlgItem(dialog, IDC_CHOOSER_FILES);
           extent = SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0);
           RECT client;
@@ -270,17 +271,7 @@ TEST_F(Screens, TheStrokePopupLiesOverTheStudyScreen) {
         break;
       }
     };
-    // A tap at the middle of the first character.
-    StudyView& view = *main()->hanziView;
-    const RECT& b = view.bounds;
-    const RECT glyph =
-        view.font->GetCharRect(0, b.left, b.top, b.right - b.left,
-                               b.bottom - view.markHeight + 3 - b.top, view.chars.Count(), view.align);
-    const LPARAM at = MAKELPARAM((glyph.left + glyph.right) / 2, (glyph.top + glyph.bottom) / 2);
-    clock.now = 5000;
-    SendMessageW(view.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    clock.now = 5100;
-    SendMessageW(view.hwnd, WM_LBUTTONUP, 0, at);
+    tapFirstCharacter(*main()->hanziView, clock);
     ASSERT_FALSE(clock.sleeps.empty());
     EXPECT_TRUE(faults.empty()) << joined(faults);
     RECT inside;

@@ -104,14 +104,17 @@ TEST(DataFiles, FontPairOfEachEncoding) {
   EXPECT_STREQ(fontFilesFor(EncodingCode::Sjs).small, L"dxi24.hbf");
 }
 
-TEST(DataFiles, StrokeDataOnlyForCodesThatCanBeGb) {
-  EXPECT_TRUE(usesGbStrokeData(EncodingCode::Gb));
-  EXPECT_TRUE(usesGbStrokeData(EncodingCode::Sjs));
-  EXPECT_TRUE(usesGbStrokeData(EncodingCode::Unicode));
-  EXPECT_FALSE(usesGbStrokeData(EncodingCode::Big5));
-  EXPECT_FALSE(usesGbStrokeData(EncodingCode::EucKr));
-  EXPECT_FALSE(usesGbStrokeData(EncodingCode::EucJp));
-  EXPECT_FALSE(usesGbStrokeData(EncodingCode::Iso2022Jp));
+TEST(DataFiles, SimplifiedStrokeDataForGbCodesTraditionalForBig5) {
+  EXPECT_EQ(strokeDatabasesFor(EncodingCode::Gb), &kSimplifiedDatabases);
+  EXPECT_EQ(strokeDatabasesFor(EncodingCode::Sjs), &kSimplifiedDatabases);
+  EXPECT_EQ(strokeDatabasesFor(EncodingCode::Unicode), &kSimplifiedDatabases);
+  EXPECT_EQ(strokeDatabasesFor(EncodingCode::Big5), &kTraditionalDatabases);
+  EXPECT_STREQ(kTraditionalDatabases.small, L"strokescht");
+  EXPECT_STREQ(kTraditionalDatabases.large, L"lgstrokescht");
+  EXPECT_STREQ(kTraditionalDatabases.feedback, L"feedbkcht");
+  EXPECT_EQ(strokeDatabasesFor(EncodingCode::EucKr), nullptr);
+  EXPECT_EQ(strokeDatabasesFor(EncodingCode::EucJp), nullptr);
+  EXPECT_EQ(strokeDatabasesFor(EncodingCode::Iso2022Jp), nullptr);
 }
 
 TEST(DataFiles, DisplayNameIsTheFileNameUpToItsFirstDot) {

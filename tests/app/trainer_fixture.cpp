@@ -34,8 +34,8 @@ struct Watchdog {
 std::wstring makeDeviceFolder() {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  std::wstring root = std::wstring(temp) + L"morvane-trainer-" +
-                      std::to_wstring(GetCurrentProcessId());
+  std::wstring root =
+      std::wstring(temp) + L"morvane-trainer-" + std::to_wstring(GetCurrentProcessId());
   CreateDirectoryW(root.c_str(), nullptr);
   device::setDeviceRoot(root);
   device::setStorageCards(L"");
@@ -82,20 +82,19 @@ void writeGbFont(const std::wstring& devicePath, int size) {
   const int rows = 0xF7 - 0xA1 + 1;
   const std::wstring bitmap = devicePath + L".bin";
   const std::wstring bitmapName = bitmap.substr(bitmap.rfind(L'\\') + 1);
-  writeDeviceFile(devicePath,
-                  hbfFont({"HBF_CODE_RANGE 0xA1A1-0xF7FE " +
-                           std::string(bitmapName.begin(), bitmapName.end()) + " 0"},
-                          "HBF_START_BYTE_2_RANGES 1\nHBF_BYTE_2_RANGE 0xA1-0xFE\n"
-                          "HBF_END_BYTE_2_RANGES\n",
-                          size, size));
+  writeDeviceFile(devicePath, hbfFont({"HBF_CODE_RANGE 0xA1A1-0xF7FE " +
+                                       std::string(bitmapName.begin(), bitmapName.end()) + " 0"},
+                                      "HBF_START_BYTE_2_RANGES 1\nHBF_BYTE_2_RANGE 0xA1-0xFE\n"
+                                      "HBF_END_BYTE_2_RANGES\n",
+                                      size, size));
   writeDeviceFile(bitmap, glyphData(rows * 94, (size + 7) / 8 * size));
 }
 
-void writeFeedbackData(const std::vector<FeedbackChar>& chars) {
+void writeFeedbackData(const std::vector<FeedbackChar>& chars, const std::wstring& base) {
   std::string index, data;
   for (const FeedbackChar& c : chars) {
-    index += littleEndian(c.code) + littleEndian(static_cast<uint32_t>(data.size())) +
-             littleEndian(0);
+    index +=
+        littleEndian(c.code) + littleEndian(static_cast<uint32_t>(data.size())) + littleEndian(0);
     data += static_cast<char>(c.strokes.size());
     for (const auto& s : c.strokes) {
       data += static_cast<char>(s[0]);
@@ -104,8 +103,8 @@ void writeFeedbackData(const std::vector<FeedbackChar>& chars) {
       data += '\0';
     }
   }
-  writeDeviceFile(L"\\Windows\\feedbkchs.ind", index);
-  writeDeviceFile(L"\\Windows\\feedbkchs.dat", data);
+  writeDeviceFile(L"\\Windows\\" + base + L".ind", index);
+  writeDeviceFile(L"\\Windows\\" + base + L".dat", data);
 }
 
 void writeStrokeIndex(const std::wstring& base, const std::vector<uint16_t>& codes) {

@@ -3,9 +3,8 @@
 // the real frame and main window started as the program starts them.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -33,13 +32,14 @@ void removeDeviceFile(const std::wstring& devicePath);
 // path, with its bitmap file beside it.
 void writeGbFont(const std::wstring& devicePath, int size);
 
-// Feedback data "\Windows\feedbkchs.ind/.dat" for (code, records) pairs,
-// each record three direction codes.
+// Feedback data "\Windows\BASE.ind/.dat" (the simplified "feedbkchs" unless
+// said) for (code, records) pairs, each record three direction codes.
 struct FeedbackChar {
   uint16_t code;
   std::vector<std::vector<uint8_t>> strokes;
 };
-void writeFeedbackData(const std::vector<FeedbackChar>& chars);
+void writeFeedbackData(const std::vector<FeedbackChar>& chars,
+                       const std::wstring& base = L"feedbkchs");
 // A stroke database "\Windows\BASE.ind/.dat" whose index holds these codes
 // (sorted), each with an empty record: enough for the marks.
 void writeStrokeIndex(const std::wstring& base, const std::vector<uint16_t>& codes);

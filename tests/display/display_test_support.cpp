@@ -2,6 +2,7 @@
 #include "display_test_support.h"
 
 #include "platform/memory_file.h"
+#include "platform/utf8.h"
 #include "strokes/search_folders.h"
 
 namespace morvane::test {
@@ -68,9 +69,21 @@ void StrokeData::addLarge(uint16_t code, const std::vector<Cells>& strokes) {
   large_[code] = file.bytes;
 }
 
-void StrokeData::save() {
-  saveDatabase(dir_, "strokeschs", small_);
-  saveDatabase(dir_, "lgstrokeschs", large_);
+void StrokeData::save(const StrokeDatabases& names) {
+  saveDatabase(dir_, toUtf8(names.small), small_);
+  saveDatabase(dir_, toUtf8(names.large), large_);
+}
+
+void tapFirstCharacter(MarkedJpnDisplay& view, FakeClock& clock) {
+  const RECT& b = view.bounds;
+  const RECT glyph = view.font->GetCharRect(0, b.left, b.top, b.right - b.left,
+                                            b.bottom - view.markHeight + 3 - b.top,
+                                            view.chars.Count(), view.align);
+  const LPARAM at = MAKELPARAM((glyph.left + glyph.right) / 2, (glyph.top + glyph.bottom) / 2);
+  clock.now = 5000;
+  SendMessageW(view.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  clock.now = 5100;
+  SendMessageW(view.hwnd, WM_LBUTTONUP, 0, at);
 }
 
 SolidFont::SolidFont() {

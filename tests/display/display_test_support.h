@@ -19,6 +19,7 @@
 #include "strokes/stroke_database.h"
 #include "ui/char_font.h"
 #include "ui/hbf_char_font.h"
+#include "ui/marked_jpn_display.h"
 
 namespace morvane::test {
 
@@ -47,6 +48,10 @@ class FakeClock : public Clock {
 
 using Cells = std::vector<std::pair<int, int>>;
 
+// A 100 ms tap at the middle of the view's first character, at the clock's
+// 5000 ms.
+void tapFirstCharacter(MarkedJpnDisplay& view, FakeClock& clock);
+
 // The small and large stroke databases of a few characters, written into a
 // scratch folder that becomes searchFolders (restored afterwards).
 class StrokeData {
@@ -59,7 +64,7 @@ class StrokeData {
   void addSmall(uint16_t code, const Cells& cells);
   void addLarge(uint16_t code, const std::vector<Cells>& strokes);
   // Writes the index and data files of every database that has records.
-  void save();
+  void save(const StrokeDatabases& names = kSimplifiedDatabases);
   std::wstring path(const std::string& name) const { return dir_.path(name); }
 
  private:

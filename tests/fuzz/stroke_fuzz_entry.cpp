@@ -1,11 +1,10 @@
 // The stroke databases' fuzz entry point: the input is an index file and a
 // data file (the first two bytes, little-endian, give the index's length), looked
 // up as all three databases for every code the index names and a few more.
-#include "fuzz_entries.h"
-
 #include <string>
 #include <vector>
 
+#include "fuzz_entries.h"
 #include "lesson/char_token.h"
 #include "memory_file_system.h"
 #include "strokes/feedback_database.h"
@@ -24,7 +23,8 @@ int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
   MemoryFileSystem fs;
   ScopedFileSystem use(fs);
   const FolderList folders = {L"data"};
-  for (const wchar_t* base : {kSmallStrokesBase, kLargeStrokesBase, kFeedbackBase}) {
+  for (const wchar_t* base :
+       {kSimplifiedDatabases.small, kSimplifiedDatabases.large, kSimplifiedDatabases.feedback}) {
     fs.put(joinFolder(folders[0], std::wstring(base) + L".ind"), index);
     fs.put(joinFolder(folders[0], std::wstring(base) + L".dat"), records);
   }
@@ -36,9 +36,10 @@ int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
 
   std::vector<CharToken> tokens;
   for (uint32_t code : codes) {
-    loadCellPath(folders, kSmallStrokesBase, static_cast<uint16_t>(code));
-    loadStrokeList(folders, kLargeStrokesBase, static_cast<uint16_t>(code));
-    if (auto at = locateRecord(folders, kFeedbackBase, static_cast<uint16_t>(code))) {
+    loadCellPath(folders, kSimplifiedDatabases.small, static_cast<uint16_t>(code));
+    loadStrokeList(folders, kSimplifiedDatabases.large, static_cast<uint16_t>(code));
+    if (auto at =
+            locateRecord(folders, kSimplifiedDatabases.feedback, static_cast<uint16_t>(code))) {
       readFeedbackRecords(*at->data, at->offset);
     }
     tokens.push_back({static_cast<uint8_t>(code >> 8), static_cast<uint8_t>(code)});
@@ -47,7 +48,8 @@ int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
   for (CharToken& token : tokens) item.Append(&token);
   PointList stroke;
   for (const Point& p : {Point{0, 0}, Point{10, 20}, Point{30, 5}}) stroke.Append(p);
-  for (int32_t n : {0, 1, 7, 254, 255, 600}) judgeStroke(stroke, n, item, folders);
+  for (int32_t n : {0, 1, 7, 254, 255, 600})
+    judgeStroke(stroke, n, item, folders, kSimplifiedDatabases.feedback);
   return 0;
 }
 

@@ -14,7 +14,8 @@ namespace {
 class Characters {
  public:
   explicit Characters(std::initializer_list<uint16_t> codes) {
-    for (uint16_t c : codes) tokens_.push_back({static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)});
+    for (uint16_t c : codes)
+      tokens_.push_back({static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)});
     for (CharToken& t : tokens_) cells.Append(&t);
   }
   PtrArray cells;
@@ -35,11 +36,11 @@ class JudgeStrokeTest : public ::testing::Test {
     const uint32_t second = static_cast<uint32_t>(data.size());
     data += bytes({6}) + record(8, 8, 8);
     for (int i = 0; i < 5; ++i) data += record(4, 4, 4);
-    folder.write(kFeedbackBase, indexBytes({{0xB0A1, 0}, {0xB0A2, second}}), data);
+    folder.write(kSimplifiedDatabases.feedback, indexBytes({{0xB0A1, 0}, {0xB0A2, second}}), data);
   }
   int judge(const PointList& stroke, int n, std::initializer_list<uint16_t> codes) {
     Characters item(codes);
-    return judgeStroke(stroke, n, item.cells, folder.folders());
+    return judgeStroke(stroke, n, item.cells, folder.folders(), kSimplifiedDatabases.feedback);
   }
   const PointList down = strokeOf({{50, 10}, {50, 40}, {50, 70}});
   const PointList right = strokeOf({{10, 50}, {35, 50}, {60, 50}});
@@ -72,7 +73,7 @@ TEST_F(JudgeStrokeTest, ACharacterWithoutFeedbackMeansNoJudgement) {
 
 TEST_F(JudgeStrokeTest, MissingFilesMeanNoJudgement) {
   Characters item({0xB0A1});
-  EXPECT_EQ(judgeStroke(down, 3, item.cells, {}), 0);
+  EXPECT_EQ(judgeStroke(down, 3, item.cells, {}, kSimplifiedDatabases.feedback), 0);
   folder.dir.write("feedbkchs.dat", "");
   EXPECT_EQ(judge(down, 3, {0xB0A1}), 0);
   std::filesystem::remove(folder.dir.root() / "feedbkchs.dat");
@@ -82,15 +83,16 @@ TEST_F(JudgeStrokeTest, MissingFilesMeanNoJudgement) {
 TEST(JudgeStroke, CountsBeyondTheFileAndOffsetsPastItGiveNoJudgement) {
   DatabaseFolder folder;
   // 0x0001 claims 200 strokes in 9 bytes; 0x0002 points past the end.
-  folder.write(kFeedbackBase, indexBytes({{1, 0}, {2, 500}}),
+  folder.write(kSimplifiedDatabases.feedback, indexBytes({{1, 0}, {2, 500}}),
                bytes({200}) + record(12, 12, 12) + record(12, 12, 12));
   const PointList right = strokeOf({{10, 50}, {60, 50}});
   Characters lying({1});
-  EXPECT_EQ(judgeStroke(right, 1, lying.cells, folder.folders()), 3);
-  EXPECT_EQ(judgeStroke(right, 2, lying.cells, folder.folders()), 0);
-  EXPECT_EQ(judgeStroke(right, 150, lying.cells, folder.folders()), 0);
+  EXPECT_EQ(judgeStroke(right, 1, lying.cells, folder.folders(), kSimplifiedDatabases.feedback), 3);
+  EXPECT_EQ(judgeStroke(right, 2, lying.cells, folder.folders(), kSimplifiedDatabases.feedback), 0);
+  EXPECT_EQ(judgeStroke(right, 150, lying.cells, folder.folders(), kSimplifiedDatabases.feedback),
+            0);
   Characters past({2});
-  EXPECT_EQ(judgeStroke(right, 0, past.cells, folder.folders()), 0);
+  EXPECT_EQ(judgeStroke(right, 0, past.cells, folder.folders(), kSimplifiedDatabases.feedback), 0);
 }
 
 TEST(FeedbackRecords, ReadAllOrNone) {

@@ -104,39 +104,39 @@ TEST(FolderSearch, TheFirstFolderThatHasTheFileWins) {
 
 TEST(RecordLookup, SmallAndLargeRecordsReadAtTheirOffsets) {
   DatabaseFolder folder;
-  folder.write(kSmallStrokesBase, indexBytes({{0xB0A1, 3}, {0xB0A2, 0}}),
+  folder.write(kSimplifiedDatabases.small, indexBytes({{0xB0A1, 3}, {0xB0A2, 0}}),
                bytes({0, 9, 9, 2, 0x3A, 0x01}));
-  folder.write(kLargeStrokesBase, indexBytes({{0xB0A1, 1}}), bytes({7, 1, 1, 23, 4}));
-  auto small = loadCellPath(folder.folders(), kSmallStrokesBase, 0xB0A1);
+  folder.write(kSimplifiedDatabases.large, indexBytes({{0xB0A1, 1}}), bytes({7, 1, 1, 23, 4}));
+  auto small = loadCellPath(folder.folders(), kSimplifiedDatabases.small, 0xB0A1);
   ASSERT_TRUE(small);
   ASSERT_EQ(small->Count(), 2);
   EXPECT_EQ(small->Cell(0)->x, 3);
   EXPECT_EQ(small->Cell(0)->y, 10);
-  auto empty = loadCellPath(folder.folders(), kSmallStrokesBase, 0xB0A2);
+  auto empty = loadCellPath(folder.folders(), kSimplifiedDatabases.small, 0xB0A2);
   ASSERT_TRUE(empty);
   EXPECT_EQ(empty->Count(), 0);
-  auto large = loadStrokeList(folder.folders(), kLargeStrokesBase, 0xB0A1);
+  auto large = loadStrokeList(folder.folders(), kSimplifiedDatabases.large, 0xB0A1);
   ASSERT_TRUE(large);
   ASSERT_EQ(large->Count(), 1);
   EXPECT_EQ(large->Stroke(0)->Cell(0)->x, 23);
   EXPECT_EQ(large->Stroke(0)->Cell(0)->y, 4);
-  EXPECT_FALSE(loadCellPath(folder.folders(), kSmallStrokesBase, 0xB0A3));
+  EXPECT_FALSE(loadCellPath(folder.folders(), kSimplifiedDatabases.small, 0xB0A3));
 }
 
 TEST(RecordLookup, LyingDataFilesAreNotFound) {
   DatabaseFolder folder;
   // Offsets past the end, a count beyond the end, an index without data file.
-  folder.write(kSmallStrokesBase, indexBytes({{1, 6}, {2, 0xFFFFFFFF}, {3, 0}, {4, 3}}),
+  folder.write(kSimplifiedDatabases.small, indexBytes({{1, 6}, {2, 0xFFFFFFFF}, {3, 0}, {4, 3}}),
                bytes({200, 0x11, 0x22, 0, 0, 0}));
-  EXPECT_FALSE(loadCellPath(folder.folders(), kSmallStrokesBase, 1));
-  EXPECT_FALSE(loadCellPath(folder.folders(), kSmallStrokesBase, 2));
-  EXPECT_FALSE(loadCellPath(folder.folders(), kSmallStrokesBase, 3));
-  auto zero = loadCellPath(folder.folders(), kSmallStrokesBase, 4);
+  EXPECT_FALSE(loadCellPath(folder.folders(), kSimplifiedDatabases.small, 1));
+  EXPECT_FALSE(loadCellPath(folder.folders(), kSimplifiedDatabases.small, 2));
+  EXPECT_FALSE(loadCellPath(folder.folders(), kSimplifiedDatabases.small, 3));
+  auto zero = loadCellPath(folder.folders(), kSimplifiedDatabases.small, 4);
   ASSERT_TRUE(zero);
   EXPECT_EQ(zero->Count(), 0);
   folder.dir.write("lgstrokeschs.ind", indexBytes({{1, 0}}));
-  EXPECT_FALSE(loadStrokeList(folder.folders(), kLargeStrokesBase, 1));
-  EXPECT_FALSE(locateRecord(folder.folders(), kLargeStrokesBase, 1));
+  EXPECT_FALSE(loadStrokeList(folder.folders(), kSimplifiedDatabases.large, 1));
+  EXPECT_FALSE(locateRecord(folder.folders(), kSimplifiedDatabases.large, 1));
 }
 
 }  // namespace

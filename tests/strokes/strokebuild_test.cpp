@@ -30,8 +30,8 @@ std::vector<std::pair<int, int>> pairsOf(const std::vector<GridCell>& cells) {
 TEST(SvgOutline, CommandsBecomePointsWithTheirKinds) {
   Outline outline;
   std::string error;
-  ASSERT_TRUE(parseSvgOutline("M 0 0 L 10 0 Q 10 10 5 10 C 4 10 0 8 0 5 Z M 1,1 2,1 2,2 Z",
-                              outline, error));
+  ASSERT_TRUE(parseSvgOutline("M 0 0 L 10 0 Q 10 10 5 10 C 4 10 0 8 0 5 Z M 1,1 2,1 2,2 Z", outline,
+                              error));
   ASSERT_EQ(outline.points.size(), 10u);
   EXPECT_EQ(outline.points[2].kind, OutlinePoint::Conic);
   EXPECT_EQ(outline.points[3].kind, OutlinePoint::OnCurve);
@@ -116,10 +116,11 @@ TEST(MedianPath, AnEvenTraceHasItsMiddlePointHalfwayAlong) {
 }
 
 TEST(FeedbackRecord, TheCodesOfTheHalvesAndTheChord) {
-  const FeedbackRecord r = feedbackFor({{0, kSourceTop}, {0, kSourceTop - 300}, {100, kSourceTop - 300}});
+  const FeedbackRecord r =
+      feedbackFor({{0, kSourceTop}, {0, kSourceTop - 300}, {100, kSourceTop - 300}});
   EXPECT_EQ(r.firstHalf, 8);
   EXPECT_EQ(r.secondHalf, 6);  // from (0, 200) to (100, 300) in source units
-  EXPECT_EQ(r.chord, 8);        // atan2(300, 100) = 1.249
+  EXPECT_EQ(r.chord, 8);       // atan2(300, 100) = 1.249
 }
 
 std::string readText(const std::string& path) {
@@ -134,7 +135,8 @@ class StrokeBuildTest : public ::testing::Test {
     out = new ScratchDir;
     std::string error;
     summary = new BuildSummary;
-    built = buildStrokeDatabases(MORVANE_STROKE_SOURCE, out->root().string(), *summary, error);
+    built = buildStrokeDatabases(MORVANE_STROKE_SOURCE, out->root().string(), gb2312Hanzi(),
+                                 kSimplifiedDatabases, *summary, error);
     EXPECT_TRUE(built) << error;
   }
   static void TearDownTestSuite() {
@@ -165,9 +167,9 @@ TEST_F(StrokeBuildTest, EveryGb2312HanziIsInAllThreeDatabasesAndJudgesItsOwnMedi
     ASSERT_TRUE(parseCharacterStrokes(readText(characterFile(MORVANE_STROKE_SOURCE, c.codePoint)),
                                       source, error));
     const size_t strokes = source.outlines.size();
-    auto small = loadCellPath(folders(), kSmallStrokesBase, c.code);
-    auto large = loadStrokeList(folders(), kLargeStrokesBase, c.code);
-    auto at = locateRecord(folders(), kFeedbackBase, c.code);
+    auto small = loadCellPath(folders(), kSimplifiedDatabases.small, c.code);
+    auto large = loadStrokeList(folders(), kSimplifiedDatabases.large, c.code);
+    auto at = locateRecord(folders(), kSimplifiedDatabases.feedback, c.code);
     ASSERT_TRUE(small && large && at) << std::hex << c.code;
     auto feedback = readFeedbackRecords(*at->data, at->offset);
     ASSERT_TRUE(feedback) << std::hex << c.code;
@@ -187,13 +189,13 @@ TEST_F(StrokeBuildTest, RecordsReadBackAsTheyWereDrawn) {
   ASSERT_TRUE(built);
   CharacterStrokes strokes;
   std::string error;
-  ASSERT_TRUE(parseCharacterStrokes(readText(characterFile(MORVANE_STROKE_SOURCE, 0x554A)),
-                                    strokes, error));
+  ASSERT_TRUE(parseCharacterStrokes(readText(characterFile(MORVANE_STROKE_SOURCE, 0x554A)), strokes,
+                                    error));
   CellRasterizer rasterizer;
   CharacterRecords drawn;
   ASSERT_TRUE(buildCharacterRecords(strokes, rasterizer, drawn, error));
-  auto large = loadStrokeList(folders(), kLargeStrokesBase, 0xB0A1);  // 啊
-  auto small = loadCellPath(folders(), kSmallStrokesBase, 0xB0A1);
+  auto large = loadStrokeList(folders(), kSimplifiedDatabases.large, 0xB0A1);  // 啊
+  auto small = loadCellPath(folders(), kSimplifiedDatabases.small, 0xB0A1);
   ASSERT_TRUE(large && small);
   ASSERT_EQ(large->Count(), 10);
   ASSERT_EQ(small->Count(), drawn.small->Count());
@@ -212,8 +214,9 @@ TEST_F(StrokeBuildTest, RecordsReadBackAsTheyWereDrawn) {
 
 TEST_F(StrokeBuildTest, TheSmallPathPaintsEachCellOnceAndStrokesGoFromStartToEnd) {
   ASSERT_TRUE(built);
-  auto small = loadCellPath(folders(), kSmallStrokesBase, 0xD2BB);  // 一, one stroke left to right
-  auto large = loadStrokeList(folders(), kLargeStrokesBase, 0xD2BB);
+  auto small =
+      loadCellPath(folders(), kSimplifiedDatabases.small, 0xD2BB);  // 一, one stroke left to right
+  auto large = loadStrokeList(folders(), kSimplifiedDatabases.large, 0xD2BB);
   ASSERT_TRUE(small && large);
   ASSERT_EQ(large->Count(), 1);
   const CellPath& stroke = *large->Stroke(0);
@@ -225,6 +228,53 @@ TEST_F(StrokeBuildTest, TheSmallPathPaintsEachCellOnceAndStrokesGoFromStartToEnd
   for (int32_t i = 0; i < small->Count(); ++i) {
     EXPECT_TRUE(seen.insert({small->Cell(i)->x, small->Cell(i)->y}).second) << i;
   }
+}
+
+// Big5 codes: both levels, both ranges of second bytes, nothing between the
+// levels (0xC6A1 is a kana in some Big5 tables, no Hanzi).
+TEST(Big5Hanzi, BothLevelsWithBothSecondByteRanges) {
+  const std::vector<HanziCode> hanzi = big5Hanzi();
+  ASSERT_EQ(hanzi.size(), 13053u);  // 5401 + 7652, two of them duplicates
+  auto codePointOf = [&hanzi](uint16_t code) -> uint32_t {
+    for (const HanziCode& c : hanzi) {
+      if (c.code == code) return c.codePoint;
+    }
+    return 0;
+  };
+  EXPECT_EQ(hanzi.front().code, 0xA440);
+  EXPECT_EQ(hanzi.front().codePoint, 0x4E00u);  // 一
+  EXPECT_EQ(codePointOf(0xA47E), 0x624Du);       // 才, the last low second byte
+  EXPECT_EQ(codePointOf(0xA4A1), 0x4E11u);       // 丑, the first high one
+  EXPECT_EQ(codePointOf(0xC67E), 0x7C72u);       // 籲, the end of level 1
+  EXPECT_EQ(codePointOf(0xC940), 0x4E42u);       // 乂, the start of level 2
+  EXPECT_EQ(hanzi.back().code, 0xF9D5);
+  EXPECT_EQ(hanzi.back().codePoint, 0x9F98u);  // 龘
+  EXPECT_EQ(codePointOf(0xC6A1), 0u);
+  EXPECT_EQ(codePointOf(0xA47F), 0u);
+  for (size_t i = 1; i < hanzi.size(); ++i) ASSERT_LT(hanzi[i - 1].code, hanzi[i].code);
+}
+
+// A few traditional characters built as the whole set is: under their Big5
+// codes in the "cht" files, and a character the source lacks (龘) left out
+// and named.
+TEST(Big5Hanzi, TraditionalDatabasesHoldTheSourcesCharactersUnderBig5Codes) {
+  const std::vector<HanziCode> some = {{0xA440, 0x4E00}, {0xC940, 0x4E42}, {0xF9D5, 0x9F98}};
+  ScratchDir out;
+  BuildSummary summary;
+  std::string error;
+  ASSERT_TRUE(buildStrokeDatabases(MORVANE_STROKE_SOURCE, out.root().string(), some,
+                                   kTraditionalDatabases, summary, error))
+      << error;
+  EXPECT_EQ(summary.characters, 2);
+  EXPECT_EQ(summary.missing, (std::vector<std::string>{"\xE9\xBE\x98"}));
+  const FolderList folders = {out.root().wstring()};
+  auto one = loadStrokeList(folders, kTraditionalDatabases.large, 0xA440);
+  ASSERT_TRUE(one);
+  EXPECT_EQ(one->Count(), 1);
+  EXPECT_TRUE(loadCellPath(folders, kTraditionalDatabases.small, 0xC940));
+  EXPECT_TRUE(locateRecord(folders, kTraditionalDatabases.feedback, 0xC940));
+  EXPECT_FALSE(loadCellPath(folders, kTraditionalDatabases.small, 0xF9D5));
+  EXPECT_FALSE(loadCellPath(folders, kSimplifiedDatabases.small, 0xA440));
 }
 
 }  // namespace

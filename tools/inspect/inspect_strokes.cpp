@@ -15,9 +15,11 @@ namespace morvane {
 
 namespace {
 
-// --json and --data DIR, wherever they stand; the rest in order.
+// --json, --big5 and --data DIR, wherever they stand; the rest in order.
 struct CommonOptions {
   bool json = false;
+  // Big5 codes, looked up in the traditional databases.
+  bool big5 = false;
   std::string dataDir = MORVANE_DEFAULT_DATA_DIR;
   std::vector<std::string> operands;
 };
@@ -26,6 +28,8 @@ bool parseOptions(int argc, char** argv, CommonOptions& options) {
   for (int i = 0; i < argc; ++i) {
     if (std::strcmp(argv[i], "--json") == 0) {
       options.json = true;
+    } else if (std::strcmp(argv[i], "--big5") == 0) {
+      options.big5 = true;
     } else if (std::strcmp(argv[i], "--data") == 0) {
       if (i + 1 >= argc) return false;
       options.dataDir = argv[++i];
@@ -54,8 +58,7 @@ bool parseInteger(const std::string& text, long low, long high, long& value) {
 bool parsePoint(const std::string& text, Point& point) {
   const size_t comma = text.find(',');
   long x = 0, y = 0;
-  if (comma == std::string::npos ||
-      !parseInteger(text.substr(0, comma), -65536, 65536, x) ||
+  if (comma == std::string::npos || !parseInteger(text.substr(0, comma), -65536, 65536, x) ||
       !parseInteger(text.substr(comma + 1), -65536, 65536, y)) {
     return false;
   }
@@ -69,9 +72,14 @@ int usageError(const char* usage, const std::string& problem) {
   return 2;
 }
 
-const char* const kStrokesUsage = "usage: morvane-inspect strokes [--json] [--data DIR] CODE...\n";
+const char* const kStrokesUsage =
+    "usage: morvane-inspect strokes [--json] [--big5] [--data DIR] CODE...\n";
 const char* const kJudgeUsage =
-    "usage: morvane-inspect judge [--json] [--data DIR] CODE[,CODE...] N X,Y [X,Y ...]\n";
+    "usage: morvane-inspect judge [--json] [--big5] [--data DIR] CODE[,CODE...] N X,Y [X,Y ...]\n";
+
+const StrokeDatabases& databasesOf(const CommonOptions& options) {
+  return options.big5 ? kTraditionalDatabases : kSimplifiedDatabases;
+}
 
 }  // namespace
 
@@ -86,8 +94,10 @@ int inspectStrokes(int argc, char** argv) {
       return usageError(kStrokesUsage, "'" + operand + "' is not a code of four hex digits");
     }
   }
-  std::fputs(inspectStrokeRecords({fromUtf8(options.dataDir)}, codes, options.json).c_str(),
-             stdout);
+  std::fputs(
+      inspectStrokeRecords({fromUtf8(options.dataDir)}, databasesOf(options), codes, options.json)
+          .c_str(),
+      stdout);
   return 0;
 }
 
@@ -119,8 +129,8 @@ int inspectJudge(int argc, char** argv) {
     }
     stroke.Append(point);
   }
-  std::fputs(inspectJudgement({fromUtf8(options.dataDir)}, characters, static_cast<int32_t>(n),
-                              stroke, options.json)
+  std::fputs(inspectJudgement({fromUtf8(options.dataDir)}, databasesOf(options), characters,
+                              static_cast<int32_t>(n), stroke, options.json)
                  .c_str(),
              stdout);
   return 0;

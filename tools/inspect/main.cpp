@@ -11,8 +11,9 @@ void usage() {
   std::fprintf(stderr,
                "usage: morvane-inspect lesson [--json] FILE...\n"
                "       morvane-inspect font [--json] FILE.hbf [CODE...]\n"
-               "       morvane-inspect strokes [--json] [--data DIR] CODE...\n"
-               "       morvane-inspect judge [--json] [--data DIR] CODE[,CODE...] N X,Y [X,Y ...]\n");
+               "       morvane-inspect strokes [--json] [--big5] [--data DIR] CODE...\n"
+               "       morvane-inspect judge [--json] [--big5] [--data DIR] CODE[,CODE...] N X,Y "
+               "[X,Y ...]\n");
 }
 
 }  // namespace

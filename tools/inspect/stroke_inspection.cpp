@@ -6,6 +6,7 @@
 
 #include "lesson/char_token.h"
 #include "lesson/encoding.h"
+#include "platform/utf8.h"
 #include "strokes/feedback_database.h"
 #include "strokes/stroke_scoring.h"
 
@@ -22,11 +23,12 @@ struct CharacterRecords {
   std::optional<std::vector<FeedbackRecord>> feedback;
 };
 
-CharacterRecords readRecords(const FolderList& folders, uint16_t code) {
+CharacterRecords readRecords(const FolderList& folders, const StrokeDatabases& names,
+                             uint16_t code) {
   CharacterRecords records;
-  records.small = loadCellPath(folders, kSmallStrokesBase, code);
-  records.large = loadStrokeList(folders, kLargeStrokesBase, code);
-  if (std::optional<RecordLocation> at = locateRecord(folders, kFeedbackBase, code)) {
+  records.small = loadCellPath(folders, names.small, code);
+  records.large = loadStrokeList(folders, names.large, code);
+  if (std::optional<RecordLocation> at = locateRecord(folders, names.feedback, code)) {
     records.feedback = readFeedbackRecords(*at->data, at->offset);
   }
   return records;
@@ -91,31 +93,34 @@ std::string drawGrid(int size, const std::vector<const CellPath*>& earlier, cons
   return out;
 }
 
-std::string recordsText(uint16_t code, const CharacterRecords& records) {
+std::string recordsText(uint16_t code, const StrokeDatabases& databases,
+                        const CharacterRecords& records) {
+  const std::string small = toUtf8(databases.small), large = toUtf8(databases.large),
+                    feedback = toUtf8(databases.feedback);
   std::string out = hexKey(code) + "\n";
   if (records.small) {
-    out += "  small record (strokeschs, 16 x 16): " + std::to_string(records.small->Count()) +
+    out += "  small record (" + small + ", 16 x 16): " + std::to_string(records.small->Count()) +
            " cells in painting order\n";
     out += drawGrid(kSmallGrid, {}, *records.small);
   } else {
-    out += "  small record (strokeschs): not found\n";
+    out += "  small record (" + small + "): not found\n";
   }
   if (records.large) {
-    out += "  large record (lgstrokeschs, 24 x 24): " + std::to_string(records.large->Count()) +
+    out += "  large record (" + large + ", 24 x 24): " + std::to_string(records.large->Count()) +
            " strokes\n";
     std::vector<const CellPath*> earlier;
     for (int32_t s = 0; s < records.large->Count(); ++s) {
       const CellPath& stroke = *records.large->Stroke(s);
-      out += "  stroke " + std::to_string(s + 1) + ": " + std::to_string(stroke.Count()) +
-             " cells\n";
+      out +=
+          "  stroke " + std::to_string(s + 1) + ": " + std::to_string(stroke.Count()) + " cells\n";
       out += drawGrid(kLargeGrid, earlier, stroke);
       earlier.push_back(&stroke);
     }
   } else {
-    out += "  large record (lgstrokeschs): not found\n";
+    out += "  large record (" + large + "): not found\n";
   }
   if (records.feedback) {
-    out += "  feedback record (feedbkchs): " + std::to_string(records.feedback->size()) +
+    out += "  feedback record (" + feedback + "): " + std::to_string(records.feedback->size()) +
            " strokes (first half, second half, chord)\n";
     for (size_t s = 0; s < records.feedback->size(); ++s) {
       const FeedbackRecord& r = (*records.feedback)[s];
@@ -123,7 +128,7 @@ std::string recordsText(uint16_t code, const CharacterRecords& records) {
              std::to_string(r.secondHalf) + ", " + std::to_string(r.chord) + "\n";
     }
   } else {
-    out += "  feedback record (feedbkchs): not found\n";
+    out += "  feedback record (" + feedback + "): not found\n";
   }
   return out;
 }
@@ -136,32 +141,33 @@ std::string colorName(uint32_t color) {
 
 }  // namespace
 
-std::string inspectStrokeRecords(const FolderList& folders, const std::vector<uint16_t>& codes,
-                                 bool json) {
+std::string inspectStrokeRecords(const FolderList& folders, const StrokeDatabases& databases,
+                                 const std::vector<uint16_t>& codes, bool json) {
   std::string out = json ? "{" : "";
   std::vector<uint16_t> shown;
   for (uint16_t code : codes) {
     bool repeated = false;
     for (uint16_t s : shown) repeated = repeated || s == code;
     if (repeated) continue;
-    const CharacterRecords records = readRecords(folders, code);
+    const CharacterRecords records = readRecords(folders, databases, code);
     if (json) {
       if (!shown.empty()) out += ",\n ";
-      out += "\"" + hexKey(code) + "\": {\"small\": " +
-             (records.small ? cellsJson(*records.small) : "null") +
+      out += "\"" + hexKey(code) +
+             "\": {\"small\": " + (records.small ? cellsJson(*records.small) : "null") +
              ", \"large\": " + (records.large ? strokesJson(*records.large) : "null") +
              ", \"feedback\": " + (records.feedback ? feedbackJson(*records.feedback) : "null") +
              "}";
     } else {
-      out += recordsText(code, records);
+      out += recordsText(code, databases, records);
     }
     shown.push_back(code);
   }
   return json ? out + "}\n" : out;
 }
 
-std::string inspectJudgement(const FolderList& folders, const std::vector<uint16_t>& characters,
-                             int32_t n, const PointList& stroke, bool json) {
+std::string inspectJudgement(const FolderList& folders, const StrokeDatabases& databases,
+                             const std::vector<uint16_t>& characters, int32_t n,
+                             const PointList& stroke, bool json) {
   std::vector<CharToken> tokens;
   for (uint16_t code : characters) {
     tokens.push_back(CharToken{static_cast<uint8_t>(code >> 8), static_cast<uint8_t>(code)});
@@ -174,7 +180,7 @@ std::string inspectJudgement(const FolderList& folders, const std::vector<uint16
     const FeedbackRecord codes = strokeCodes(stroke);
     drawn = {codes.firstHalf, codes.secondHalf, codes.chord};
   }
-  const int score = judgeStroke(stroke, n, cells, folders);
+  const int score = judgeStroke(stroke, n, cells, folders, databases.feedback);
   const std::string color = colorName(judgementColor(score));
 
   std::string codesText;

@@ -11,15 +11,16 @@
 
 namespace morvane {
 
-// Each code's small, large and feedback records: as grids numbered in
-// painting order and a list of codes, or as one JSON object keyed by code
-// (null for a record that cannot be read).
-std::string inspectStrokeRecords(const FolderList& folders, const std::vector<uint16_t>& codes,
-                                 bool json);
+// Each code's small, large and feedback records in the databases: as grids
+// numbered in painting order and a list of codes, or as one JSON object
+// keyed by code (null for a record that cannot be read).
+std::string inspectStrokeRecords(const FolderList& folders, const StrokeDatabases& databases,
+                                 const std::vector<uint16_t>& codes, bool json);
 
 // The drawn stroke's three direction codes, judgeStroke's result for stroke
 // n of the item's characters, and the colour that result gives.
-std::string inspectJudgement(const FolderList& folders, const std::vector<uint16_t>& characters,
-                             int32_t n, const PointList& stroke, bool json);
+std::string inspectJudgement(const FolderList& folders, const StrokeDatabases& databases,
+                             const std::vector<uint16_t>& characters, int32_t n,
+                             const PointList& stroke, bool json);
 
 }  // namespace morvane

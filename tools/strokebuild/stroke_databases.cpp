@@ -1,5 +1,5 @@
-// The build over all GB 2312 Hanzi: each character's file is read and drawn
-// once, and its three records go to the three databases under the same code.
+// The build over a character set's Hanzi: each character's file is read and
+// drawn once, and its three records go to the three databases under its code.
 #include "stroke_databases.h"
 
 #include <fstream>
@@ -20,6 +20,16 @@ constexpr uint8_t kFirstHanziRow = 0xB0;
 constexpr uint8_t kLastHanziRow = 0xF7;
 constexpr uint8_t kFirstCell = 0xA1;
 constexpr uint8_t kLastCell = 0xFE;
+
+// Big5's two levels of Hanzi, as code ranges.
+struct CodeRange {
+  uint16_t first, last;
+};
+constexpr CodeRange kBig5Levels[] = {{0xA440, 0xC67E}, {0xC940, 0xF9D5}};
+
+bool isBig5Trail(int byte) {
+  return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0xA1 && byte <= 0xFE);
+}
 
 std::string utf8Of(uint32_t codePoint) {
   return toUtf8(std::wstring(1, static_cast<wchar_t>(codePoint)));
@@ -57,15 +67,30 @@ std::vector<HanziCode> gb2312Hanzi() {
   return codes;
 }
 
+std::vector<HanziCode> big5Hanzi() {
+  std::vector<HanziCode> codes;
+  fontbuild::CodeConverter converter;
+  if (!converter.open("BIG5")) return codes;
+  for (const CodeRange& level : kBig5Levels) {
+    for (int code = level.first; code <= level.last; ++code) {
+      if (!isBig5Trail(code & 0xFF)) continue;
+      const uint32_t codePoint =
+          converter.toUnicode(static_cast<uint8_t>(code >> 8), static_cast<uint8_t>(code & 0xFF));
+      if (codePoint != 0) codes.push_back({static_cast<uint16_t>(code), codePoint});
+    }
+  }
+  return codes;
+}
+
 std::string characterFile(const std::string& sourceDir, uint32_t codePoint) {
   return sourceDir + "/" + utf8Of(codePoint) + ".json";
 }
 
 bool buildStrokeDatabases(const std::string& sourceDir, const std::string& outDir,
+                          const std::vector<HanziCode>& hanzi, const StrokeDatabases& names,
                           BuildSummary& summary, std::string& error) {
-  const std::vector<HanziCode> hanzi = gb2312Hanzi();
   if (hanzi.empty()) {
-    error = "iconv cannot convert from GB2312";
+    error = "no Hanzi to build (iconv cannot convert the character set)";
     return false;
   }
   CellRasterizer rasterizer;
@@ -97,9 +122,9 @@ bool buildStrokeDatabases(const std::string& sourceDir, const std::string& outDi
     error = "no character files in " + sourceDir;
     return false;
   }
-  return small.save(outDir, toUtf8(kSmallStrokesBase), error) &&
-         large.save(outDir, toUtf8(kLargeStrokesBase), error) &&
-         feedback.save(outDir, toUtf8(kFeedbackBase), error);
+  return small.save(outDir, toUtf8(names.small), error) &&
+         large.save(outDir, toUtf8(names.large), error) &&
+         feedback.save(outDir, toUtf8(names.feedback), error);
 }
 
 }  // namespace morvane::strokebuild

@@ -45,8 +45,11 @@ FontFiles fontFilesFor(EncodingCode code) {
   }
 }
 
-bool usesGbStrokeData(EncodingCode code) {
-  return code == EncodingCode::Gb || code == EncodingCode::Sjs || code == EncodingCode::Unicode;
+const StrokeDatabases* strokeDatabasesFor(EncodingCode code) {
+  if (code == EncodingCode::Gb || code == EncodingCode::Sjs || code == EncodingCode::Unicode) {
+    return &kSimplifiedDatabases;
+  }
+  return code == EncodingCode::Big5 ? &kTraditionalDatabases : nullptr;
 }
 
 std::wstring lessonDisplayName(const std::wstring& path) {

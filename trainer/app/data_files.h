@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lesson/encoding.h"
+#include "strokes/stroke_database.h"
 
 namespace morvane {
 
@@ -31,9 +32,10 @@ struct FontFiles {
 // The large and small font files of an encoding.
 FontFiles fontFilesFor(EncodingCode code);
 
-// The stroke and feedback databases are keyed by GB 2312 codes: only lessons
-// whose codes can be GB codes may consult them.
-bool usesGbStrokeData(EncodingCode code);
+// The stroke and feedback databases a lesson's codes key: the simplified
+// ones for codes that can be GB codes, the traditional ones for Big5; none
+// for other encodings (their codes would find other characters' strokes).
+const StrokeDatabases* strokeDatabasesFor(EncodingCode code);
 
 // A lesson's display name: the last non-empty "\"-separated piece of the
 // path, then its first non-empty "."-separated piece.

@@ -118,7 +118,7 @@ class MainWindow : public Window, public StrokeListener {
   EncodingCode lessonEncoding = EncodingCode::Gb;
   // Whether the open lesson's codes can be GB codes, the key of the stroke
   // and feedback databases.
-  bool strokeDataApplies() const { return usesGbStrokeData(lessonEncoding); }
+  bool strokeDataApplies() const { return strokeDatabasesFor(lessonEncoding) != nullptr; }
 
  private:
   void applyButtons(const StudyButtons& buttons);

@@ -1,18 +1,17 @@
 // The study screen: presenting items, Show / Right / Wrong / Restart, lesson
 // modes and opening a lesson.
-#include "app/main_window.h"
-
 #include <cwchar>
 #include <unordered_map>
 
 #include "app/data_files.h"
+#include "app/main_window.h"
 #include "app/status_area.h"
+#include "app/study_view.h"
 #include "lesson/weighted_lesson.h"
 #include "resources/resource.h"
 #include "strokes/clearable_draw_area.h"
 #include "strokes/search_folders.h"
 #include "strokes/stroke_database.h"
-#include "app/study_view.h"
 
 namespace morvane {
 
@@ -146,6 +145,7 @@ void MainWindow::openLesson(const std::wstring& path) {
 
 void MainWindow::useEncoding(EncodingCode code) {
   lessonEncoding = code;
+  if (const StrokeDatabases* databases = strokeDatabasesFor(code)) lessonDatabases = databases;
   hanziView->strokeDataApplies = strokeDataApplies();
   readingView->strokeDataApplies = strokeDataApplies();
   chooseFonts(code);
@@ -167,9 +167,9 @@ void MainWindow::startOpenedLesson(const std::wstring& label) {
 }
 
 void MainWindow::markStrokeData() {
-  const std::wstring small = std::wstring(kSmallStrokesBase) + L".ind";
-  const std::wstring large = std::wstring(kLargeStrokesBase) + L".ind";
-  const std::wstring feedback = std::wstring(kFeedbackBase) + L".ind";
+  const std::wstring small = std::wstring(lessonDatabases->small) + L".ind";
+  const std::wstring large = std::wstring(lessonDatabases->large) + L".ind";
+  const std::wstring feedback = std::wstring(lessonDatabases->feedback) + L".ind";
   const bool lookUp = strokeDataApplies();
   // The files do not change while a lesson opens: each code is looked up
   // once, however many items repeat it.
@@ -191,7 +191,8 @@ void MainWindow::markStrokeData() {
     item->hanziMarks.assign(static_cast<size_t>(cells), 0);
     if (!lookUp) continue;
     for (int32_t c = 0; c < cells; ++c) {
-      item->hanziMarks[static_cast<size_t>(c)] = marksOf(LessonItem::cellAt(item->hanzi, c)->code());
+      item->hanziMarks[static_cast<size_t>(c)] =
+          marksOf(LessonItem::cellAt(item->hanzi, c)->code());
     }
   }
 }

@@ -26,7 +26,7 @@ HPEN penForStroke(const LessonItem& item, int32_t strokeNumber) {
                         (item.hanziMarks[static_cast<size_t>(c)] & kHasFeedbackData);
     if (!marked) return nullptr;
     const CharToken* cell = LessonItem::cellAt(item.hanzi, c);
-    auto location = locateRecord(searchFolders, kFeedbackBase, cell->code());
+    auto location = locateRecord(searchFolders, lessonDatabases->feedback, cell->code());
     if (!location) continue;
     const auto strokes = readFeedbackCount(*location->data, location->offset);
     if (!strokes) continue;
@@ -60,7 +60,8 @@ void MainWindow::recolorLastStroke() {
   // Only GB codes key the feedback data; other lessons' strokes stay unjudged.
   if (!strokeDataApplies()) return;
   const int32_t n = area->StrokeCount() - 1;
-  const int result = judgeStroke(area->GetStroke(n), n, currentItem->hanzi, searchFolders);
+  const int result = judgeStroke(area->GetStroke(n), n, currentItem->hanzi, searchFolders,
+                                 lessonDatabases->feedback);
   canvas->SetStrokeColor(n, static_cast<COLORREF>(judgementColor(result)));
 }
 

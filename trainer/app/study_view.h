@@ -1,7 +1,7 @@
 // The study screen's Hanzi and reading views: character displays that
 // animate a tapped character's strokes only while the open lesson's codes
-// can be GB codes, the key of the stroke databases (a Big5 or KS X 1001
-// code would find another character's strokes).
+// key stroke databases (GB and Big5 codes; a KS X 1001 or JIS code would
+// find another character's strokes).
 #pragma once
 
 #include "ui/marked_jpn_display.h"

@@ -53,11 +53,11 @@ bool writeFeedbackRecords(File& data, const std::vector<FeedbackRecord>& records
 }
 
 int judgeStroke(const PointList& stroke, int32_t n, const PtrArray& characters,
-                const FolderList& folders) {
+                const FolderList& folders, const wchar_t* feedbackBase) {
   if (n < 0) return 0;
   for (int32_t i = 0; i < characters.Count(); ++i) {
     const uint16_t code = static_cast<const CharToken*>(characters.At(i))->code();
-    std::optional<RecordLocation> location = locateRecord(folders, kFeedbackBase, code);
+    std::optional<RecordLocation> location = locateRecord(folders, feedbackBase, code);
     if (!location) return 0;
     std::optional<uint8_t> strokes = readFeedbackCount(*location->data, location->offset);
     if (!strokes) return 0;

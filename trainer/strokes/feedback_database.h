@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
+#include "base/ptr_array.h"
 #include "lesson/char_token.h"
 #include "strokes/stroke_database.h"
 #include "strokes/stroke_scoring.h"
-#include "base/ptr_array.h"
 
 namespace morvane {
 
@@ -27,6 +27,6 @@ bool writeFeedbackRecords(File& data, const std::vector<FeedbackRecord>& records
 // (CharToken cells): 0 also when a character before it has no feedback data or
 // its record cannot be read; 2 when n lies beyond the item's strokes.
 int judgeStroke(const PointList& stroke, int32_t n, const PtrArray& characters,
-                const FolderList& folders);
+                const FolderList& folders, const wchar_t* feedbackBase);
 
 }  // namespace morvane

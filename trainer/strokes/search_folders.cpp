@@ -4,5 +4,6 @@
 namespace morvane {
 
 FolderList searchFolders;
+const StrokeDatabases* lessonDatabases = &kSimplifiedDatabases;
 
 }  // namespace morvane

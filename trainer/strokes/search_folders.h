@@ -9,4 +9,8 @@ namespace morvane {
 
 extern FolderList searchFolders;
 
+// The databases of the open lesson's character set, which a tapped
+// character's animation reads; the simplified ones until a lesson says.
+extern const StrokeDatabases* lessonDatabases;
+
 }  // namespace morvane

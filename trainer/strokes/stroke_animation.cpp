@@ -67,10 +67,10 @@ void runPlan(const AnimationPlan& plan, HWND target, HWND display, const RECT& c
 // the data file ends inside counts as missing).
 std::optional<AnimationPlan> popupPlanFor(uint16_t code, uint32_t delay) {
   if (std::unique_ptr<StrokeList> strokes =
-          loadStrokeList(searchFolders, kLargeStrokesBase, code)) {
+          loadStrokeList(searchFolders, lessonDatabases->large, code)) {
     return largePopupPlan(*strokes, popupCellPause(delay, true));
   }
-  if (std::unique_ptr<CellPath> path = loadCellPath(searchFolders, kSmallStrokesBase, code)) {
+  if (std::unique_ptr<CellPath> path = loadCellPath(searchFolders, lessonDatabases->small, code)) {
     return smallPopupPlan(*path, popupCellPause(delay, false));
   }
   return std::nullopt;
@@ -124,7 +124,7 @@ void animateInPopup(TappableJpnDisplay& display, uint16_t code, uint32_t delay) 
 
 void animateInPlace(TappableJpnDisplay& display, uint16_t code, const CellRect& glyph,
                     uint32_t delay) {
-  std::unique_ptr<CellPath> path = loadCellPath(searchFolders, kSmallStrokesBase, code);
+  std::unique_ptr<CellPath> path = loadCellPath(searchFolders, lessonDatabases->small, code);
   if (!path) return;
 
   RECT clip = display.bounds;

@@ -5,9 +5,8 @@
 
 namespace morvane {
 
-const wchar_t kSmallStrokesBase[] = L"strokeschs";
-const wchar_t kLargeStrokesBase[] = L"lgstrokeschs";
-const wchar_t kFeedbackBase[] = L"feedbkchs";
+const StrokeDatabases kSimplifiedDatabases = {L"strokeschs", L"lgstrokeschs", L"feedbkchs"};
+const StrokeDatabases kTraditionalDatabases = {L"strokescht", L"lgstrokescht", L"feedbkcht"};
 
 namespace {
 

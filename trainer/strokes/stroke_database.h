@@ -18,10 +18,18 @@ namespace morvane {
 // The folders searched for data files, in order (the trainer's searchFolders).
 using FolderList = std::vector<std::wstring>;
 
-// Base names of the three databases; ".ind" and ".dat" are appended.
-extern const wchar_t kSmallStrokesBase[];   // "strokeschs"
-extern const wchar_t kLargeStrokesBase[];   // "lgstrokeschs"
-extern const wchar_t kFeedbackBase[];       // "feedbkchs"
+// Base names of one character set's three databases; ".ind" and ".dat" are
+// appended.
+struct StrokeDatabases {
+  const wchar_t* small;     // "strokeschs"
+  const wchar_t* large;     // "lgstrokeschs"
+  const wchar_t* feedback;  // "feedbkchs"
+};
+
+// Simplified characters keyed by GB 2312 code ("...chs"), traditional ones
+// by Big5 code ("...cht").
+extern const StrokeDatabases kSimplifiedDatabases;
+extern const StrokeDatabases kTraditionalDatabases;
 
 // folder and name joined by the platform's separator ("\" on Windows).
 std::wstring joinFolder(const std::wstring& folder, const std::wstring& name);
