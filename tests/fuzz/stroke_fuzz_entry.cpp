@@ -1,6 +1,8 @@
 // The stroke databases' fuzz entry point: the input is an index file and a
 // data file (the first two bytes, little-endian, give the index's length), looked
-// up as all three databases for every code the index names and a few more.
+// up as all three databases for every code the index names and a few more,
+// and searched in memory as a lesson's marks are, with the same answers.
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,14 @@ int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
   for (size_t at = 0; at + 4 <= index.size(); at += 12) {
     const auto* p = reinterpret_cast<const uint8_t*>(index.data() + at);
     codes.push_back(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
+  }
+
+  const IndexSnapshot snapshot(folders, std::wstring(kSimplifiedDatabases.small) + L".ind");
+  for (uint32_t code : codes) {
+    uint32_t onDisk = 0, inMemory = 0;
+    const bool found =
+        findEntry(folders, std::wstring(kSimplifiedDatabases.small) + L".ind", code, onDisk);
+    if (snapshot.find(code, inMemory) != found || (found && inMemory != onDisk)) std::abort();
   }
 
   std::vector<CharToken> tokens;

@@ -102,6 +102,41 @@ TEST(FolderSearch, TheFirstFolderThatHasTheFileWins) {
   EXPECT_FALSE(findEntry(folders, L"f.ind", 6, offset));
 }
 
+// The snapshot a lesson's marks search answers as the search on disk does,
+// for every code, whatever shape the index has.
+TEST(IndexSnapshot, FindsWhatTheSearchOnDiskFinds) {
+  const std::vector<std::string> indexes = {
+      indexBytes({{1, 10}, {3, 30}, {5, 50}, {7, 70}}),                  // sorted
+      indexBytes({{7, 70}, {1, 10}, {5, 50}, {3, 30}, {2, 20}}),         // not sorted
+      indexBytes({{1, 10}, {3, 30}, {5, 50}}) + std::string(7, '\x01'),  // a torn last entry
+      indexBytes({{4, 40}, {4, 41}, {4, 42}}),                           // one code three times
+      std::string(5, '\0'),                                              // shorter than an entry
+      ""};
+  for (size_t i = 0; i < indexes.size(); ++i) {
+    DatabaseFolder folder;
+    folder.dir.write("x.ind", indexes[i]);
+    const IndexSnapshot snapshot(folder.folders(), L"x.ind");
+    for (uint32_t code = 0; code <= 8; ++code) {
+      uint32_t onDisk = 99, inMemory = 99;
+      const bool found = findEntry(folder.folders(), L"x.ind", code, onDisk);
+      EXPECT_EQ(snapshot.find(code, inMemory), found) << "index " << i << " code " << code;
+      EXPECT_EQ(inMemory, onDisk) << "index " << i << " code " << code;
+    }
+  }
+  // Worked answers: the unsorted index hides 2 and 7 from the search.
+  DatabaseFolder unsorted;
+  unsorted.dir.write("x.ind", indexes[1]);
+  const IndexSnapshot snapshot(unsorted.folders(), L"x.ind");
+  uint32_t offset = 0;
+  EXPECT_TRUE(snapshot.find(5, offset));
+  EXPECT_EQ(offset, 50u);
+  EXPECT_TRUE(snapshot.find(1, offset));
+  EXPECT_EQ(offset, 10u);
+  EXPECT_FALSE(snapshot.find(2, offset));
+  EXPECT_FALSE(snapshot.find(7, offset));
+  EXPECT_FALSE(IndexSnapshot(unsorted.folders(), L"missing.ind").find(5, offset));
+}
+
 TEST(RecordLookup, SmallAndLargeRecordsReadAtTheirOffsets) {
   DatabaseFolder folder;
   folder.write(kSimplifiedDatabases.small, indexBytes({{0xB0A1, 3}, {0xB0A2, 0}}),

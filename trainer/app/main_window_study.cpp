@@ -1,11 +1,11 @@
 // The study screen: presenting items, Show / Right / Wrong / Restart, lesson
 // modes and opening a lesson.
 #include <cwchar>
-#include <unordered_map>
 
 #include "app/data_files.h"
 #include "app/main_window.h"
 #include "app/status_area.h"
+#include "app/stroke_marks.h"
 #include "app/study_view.h"
 #include "lesson/weighted_lesson.h"
 #include "resources/resource.h"
@@ -24,11 +24,6 @@ constexpr int kLongQuizSize = 50;
 void replaceMeaning(HWND edit, const wchar_t* text) {
   SetWindowTextW(edit, text);
   SendMessageW(edit, EM_SETSEL, 0, 0);
-}
-
-bool hasKey(const std::wstring& index, const std::string& key) {
-  uint32_t offset = 0;
-  return findEntry(searchFolders, index, key, offset);
 }
 
 }  // namespace
@@ -167,34 +162,7 @@ void MainWindow::startOpenedLesson(const std::wstring& label) {
 }
 
 void MainWindow::markStrokeData() {
-  const std::wstring small = std::wstring(lessonDatabases->small) + L".ind";
-  const std::wstring large = std::wstring(lessonDatabases->large) + L".ind";
-  const std::wstring feedback = std::wstring(lessonDatabases->feedback) + L".ind";
-  const bool lookUp = strokeDataApplies();
-  // The files do not change while a lesson opens: each code is looked up
-  // once, however many items repeat it.
-  std::unordered_map<uint16_t, uint8_t> marksByCode;
-  auto marksOf = [&](uint16_t code) {
-    auto [at, added] = marksByCode.try_emplace(code, 0);
-    if (added) {
-      const std::string key = hexKey(code);
-      if (hasKey(large, key) || hasKey(small, key)) at->second |= kHasStrokeData;
-      if (hasKey(feedback, key)) at->second |= kHasFeedbackData;
-    }
-    return at->second;
-  };
-  const int32_t count = lesson->itemCount();
-  for (int32_t i = 0; i < count; ++i) {
-    LessonItem* item = lesson->passItemAt(i);
-    if (item == nullptr) continue;
-    const int32_t cells = item->hanzi.Count();
-    item->hanziMarks.assign(static_cast<size_t>(cells), 0);
-    if (!lookUp) continue;
-    for (int32_t c = 0; c < cells; ++c) {
-      item->hanziMarks[static_cast<size_t>(c)] =
-          marksOf(LessonItem::cellAt(item->hanzi, c)->code());
-    }
-  }
+  morvane::markStrokeData(*lesson, searchFolders, strokeDatabasesFor(lessonEncoding));
 }
 
 }  // namespace morvane

@@ -30,6 +30,31 @@ std::optional<IndexEntry> readEntry(File& index, uint64_t position) {
   return IndexEntry{littleEndian32(bytes), littleEndian32(bytes + 4)};
 }
 
+// The binary search of an index of count entries, each given by entryAt
+// (none when it cannot be read: nothing is found then).
+template <typename EntryAt>
+bool searchEntries(uint64_t count, EntryAt entryAt, uint32_t code, uint32_t& offset) {
+  uint64_t lo = 0;
+  uint64_t hi = count;
+  while (lo != hi) {
+    const uint64_t mid = lo + (hi - lo) / 2;
+    std::optional<IndexEntry> entry = entryAt(mid);
+    if (!entry) return false;
+    if (code < entry->code) {
+      hi = mid;
+    } else if (code > entry->code) {
+      lo = mid + 1;
+    } else {
+      lo = hi = mid;
+    }
+  }
+  if (lo >= count) return false;
+  std::optional<IndexEntry> entry = entryAt(lo);
+  if (!entry || entry->code != code) return false;
+  offset = entry->offset;
+  return true;
+}
+
 }  // namespace
 
 std::wstring joinFolder(const std::wstring& folder, const std::wstring& name) {
@@ -54,25 +79,34 @@ bool findEntry(const FolderList& folders, const std::wstring& indexName, uint32_
   const int64_t size = index->size();
   if (size < 0) return false;
   const uint64_t count = static_cast<uint64_t>(size) / kEntryBytes;
-  uint64_t lo = 0;
-  uint64_t hi = count;
-  while (lo != hi) {
-    const uint64_t mid = lo + (hi - lo) / 2;
-    std::optional<IndexEntry> entry = readEntry(*index, mid);
-    if (!entry) return false;
-    if (code < entry->code) {
-      hi = mid;
-    } else if (code > entry->code) {
-      lo = mid + 1;
-    } else {
-      lo = hi = mid;
-    }
-  }
-  if (lo >= count) return false;
-  std::optional<IndexEntry> entry = readEntry(*index, lo);
-  if (!entry || entry->code != code) return false;
-  offset = entry->offset;
-  return true;
+  return searchEntries(
+      count, [&index](uint64_t position) { return readEntry(*index, position); }, code, offset);
+}
+
+IndexSnapshot::IndexSnapshot(const FolderList& folders, const std::wstring& indexName)
+    : folders_(folders), indexName_(indexName) {
+  std::unique_ptr<File> index = openInFolders(folders, indexName);
+  if (!index) return;
+  found_ = true;
+  const int64_t size = index->size();
+  if (size < 0 || !index->seekTo(0)) return;
+  bytes_.resize(static_cast<size_t>(size));
+  inMemory_ = index->read(bytes_.data(), bytes_.size()) == bytes_.size();
+  if (!inMemory_) bytes_.clear();
+}
+
+bool IndexSnapshot::find(uint32_t code, uint32_t& offset) const {
+  if (!found_) return false;
+  if (!inMemory_) return findEntry(folders_, indexName_, code, offset);
+  const uint8_t* bytes = bytes_.data();
+  return searchEntries(
+      bytes_.size() / kEntryBytes,
+      [bytes](uint64_t position) {
+        const uint8_t* entry = bytes + position * kEntryBytes;
+        return std::optional<IndexEntry>(
+            IndexEntry{littleEndian32(entry), littleEndian32(entry + 4)});
+      },
+      code, offset);
 }
 
 bool findEntry(const FolderList& folders, const std::wstring& indexName, const std::string& key,

@@ -46,6 +46,23 @@ bool findEntry(const FolderList& folders, const std::wstring& indexName, uint32_
 bool findEntry(const FolderList& folders, const std::wstring& indexName, const std::string& key,
                uint32_t& offset);
 
+// An index file read once for many lookups (a lesson's every character):
+// find answers exactly as findEntry would for the same file, unsorted,
+// short or missing files included. A file that cannot be read whole is
+// searched on disk for each lookup instead.
+class IndexSnapshot {
+ public:
+  IndexSnapshot(const FolderList& folders, const std::wstring& indexName);
+  bool find(uint32_t code, uint32_t& offset) const;
+
+ private:
+  FolderList folders_;
+  std::wstring indexName_;
+  bool found_ = false;     // a folder holds the file
+  bool inMemory_ = false;  // and bytes_ is the whole of it
+  std::vector<uint8_t> bytes_;
+};
+
 // One record at offset of an open data file, or none when the seek fails or
 // the file ends inside the record. The caller owns the result.
 std::unique_ptr<CellPath> readCellPath(File& data, uint32_t offset);      // packed
