@@ -132,9 +132,9 @@ std::wstring EditorWindow::readingText() { return editText(IDC_READING); }
 std::wstring EditorWindow::meaningText() { return editText(IDC_MEANING); }
 
 void EditorWindow::setTexts(const EditorItem& item) {
-  SetDlgItemTextW(handle(), IDC_HANZI, fieldText(item.hanzi).c_str());
-  SetDlgItemTextW(handle(), IDC_READING, fieldText(item.reading).c_str());
-  SetDlgItemTextW(handle(), IDC_MEANING, fieldText(item.meaning).c_str());
+  SetDlgItemTextW(handle(), IDC_HANZI, item.fieldText(Field::Hanzi).c_str());
+  SetDlgItemTextW(handle(), IDC_READING, item.fieldText(Field::Reading).c_str());
+  SetDlgItemTextW(handle(), IDC_MEANING, item.fieldText(Field::Meaning).c_str());
 }
 
 void EditorWindow::insertListLine(int index, const std::wstring& text) {

@@ -1,28 +1,50 @@
-// One lesson item as the editor holds it: three fixed-size wide-character fields.
+// One lesson item as the editor holds it: its three texts in one block of the
+// size they need, so that a dictionary-sized lesson fits in a few times its
+// file's size.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 
 namespace quillmark {
 
-// Wide characters per field, the closing zero included.
+// Wide characters per field, a closing zero included: a field keeps at most
+// kFieldLength - 1 characters, as many as the edit boxes take.
 constexpr size_t kFieldLength = 250;
 
-struct EditorItem {
-  wchar_t hanzi[kFieldLength] = {};
-  wchar_t meaning[kFieldLength] = {};
-  wchar_t reading[kFieldLength] = {};
+enum class Field { Hanzi, Reading, Meaning };
+
+class EditorItem {
+ public:
+  EditorItem() = default;
+  EditorItem(const EditorItem& other) { *this = other; }
+  EditorItem& operator=(const EditorItem& other);
+  // The other item is left empty.
+  EditorItem(EditorItem&& other) noexcept { *this = std::move(other); }
+  EditorItem& operator=(EditorItem&& other) noexcept;
+
+  std::wstring fieldText(Field field) const;
+
+  // Text too long for the field is cut before the last character that fits
+  // whole (a surrogate pair is never split); returns false if anything was cut.
+  bool setField(Field field, const std::wstring& text);
+
+ private:
+  size_t fieldBytes(size_t field) const { return size_t{lengths_[field]} * widths_[field]; }
+  // Where the field begins in bytes_; fieldOffset(kFields) is their size.
+  size_t fieldOffset(size_t field) const;
+
+  static constexpr size_t kFields = 3;
+
+  // The Hanzi, the reading and the meaning one after another. A field whose
+  // characters are all below U+0100, as a reading or a meaning is as a rule,
+  // takes a byte per character instead of a wchar_t.
+  std::unique_ptr<char[]> bytes_;
+  std::array<uint8_t, kFields> lengths_{};  // characters
+  std::array<uint8_t, kFields> widths_{};   // bytes per character
 };
-
-using Field = wchar_t[kFieldLength];
-
-// The characters of a field up to its closing zero (at most kFieldLength).
-std::wstring fieldText(const Field& field);
-
-// Stores text into field with its closing zero. Text longer than the field is
-// cut before the last character that fits whole (a surrogate pair is never
-// split); returns false if anything was cut.
-bool setField(Field& field, const std::wstring& text);
 
 }  // namespace quillmark

@@ -10,35 +10,37 @@ constexpr wchar_t kFullWidthSolidus = 0xFF0F;
 
 bool isLatinText(wchar_t c) { return c == L'\t' || (c >= 0x20 && c <= 0xFF); }
 
-bool hanziPasses(const Field& hanzi) {
-  for (size_t i = 0; i < kFieldLength && hanzi[i] != 0; ++i) {
-    if (static_cast<unsigned long>(hanzi[i]) < 0x100) return false;
+bool isBelowHanzi(wchar_t c) { return static_cast<unsigned long>(c) < 0x100; }
+
+bool hanziPasses(const std::wstring& hanzi) {
+  for (wchar_t c : hanzi) {
+    if (isBelowHanzi(c)) return false;
   }
   return true;
 }
 
-bool latinFieldPasses(const Field& field) {
-  size_t n = 0;
-  for (; n < kFieldLength && field[n] != 0; ++n) {
-    if (!isLatinText(field[n])) return false;
+bool latinFieldPasses(const std::wstring& field) {
+  for (wchar_t c : field) {
+    if (!isLatinText(c)) return false;
   }
-  return n == 0 || field[n - 1] != L'/';
+  return field.empty() || field.back() != L'/';
 }
 
-void fixHanzi(Field& hanzi) {
-  for (size_t i = 0; i < kFieldLength && hanzi[i] != 0; ++i) {
-    if (static_cast<unsigned long>(hanzi[i]) < 0x100) hanzi[i] = kFullWidthQuestion;
+std::wstring fixedHanzi(std::wstring hanzi) {
+  for (wchar_t& c : hanzi) {
+    if (isBelowHanzi(c)) c = kFullWidthQuestion;
   }
+  return hanzi;
 }
 
-bool isSurrogatePair(const Field& field, size_t i) {
-  return field[i] >= 0xD800 && field[i] <= 0xDBFF && i + 1 < kFieldLength &&
-         field[i + 1] >= 0xDC00 && field[i + 1] <= 0xDFFF;
+bool isSurrogatePair(const std::wstring& text, size_t i) {
+  return text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
+         text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
 }
 
-void fixLatinField(Field& field) {
+std::wstring fixedLatinField(const std::wstring& field) {
   std::wstring fixed;
-  for (size_t i = 0; i < kFieldLength && field[i] != 0; ++i) {
+  for (size_t i = 0; i < field.size(); ++i) {
     wchar_t c = field[i];
     if (c == kFullWidthSolidus || (c < 0x20 && c != L'\t')) {
       fixed += L'/';
@@ -51,20 +53,21 @@ void fixLatinField(Field& field) {
     }
   }
   if (!fixed.empty() && fixed.back() == L'/') fixed.pop_back();
-  setField(field, fixed);
+  return fixed;
 }
 
 }  // namespace
 
 bool checkItem(const EditorItem& item) {
-  return hanziPasses(item.hanzi) && latinFieldPasses(item.reading) &&
-         latinFieldPasses(item.meaning);
+  return hanziPasses(item.fieldText(Field::Hanzi)) &&
+         latinFieldPasses(item.fieldText(Field::Reading)) &&
+         latinFieldPasses(item.fieldText(Field::Meaning));
 }
 
 void fixItem(EditorItem& item) {
-  fixHanzi(item.hanzi);
-  fixLatinField(item.reading);
-  fixLatinField(item.meaning);
+  item.setField(Field::Hanzi, fixedHanzi(item.fieldText(Field::Hanzi)));
+  item.setField(Field::Reading, fixedLatinField(item.fieldText(Field::Reading)));
+  item.setField(Field::Meaning, fixedLatinField(item.fieldText(Field::Meaning)));
 }
 
 }  // namespace quillmark

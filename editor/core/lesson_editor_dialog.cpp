@@ -81,9 +81,9 @@ bool LessonEditorDialog::copyEditBoxes() {
   // Replacing the line drops the list's selection, which must stay on the current item.
   controls_.selectListLine(currentIndex_);
   EditorItem& item = items_[currentIndex_];
-  setField(item.hanzi, hanzi);
-  setField(item.reading, controls_.readingText());
-  setField(item.meaning, controls_.meaningText());
+  item.setField(Field::Hanzi, hanzi);
+  item.setField(Field::Reading, controls_.readingText());
+  item.setField(Field::Meaning, controls_.meaningText());
   return true;
 }
 
@@ -109,7 +109,7 @@ void LessonEditorDialog::insertEmptyItem() {
 void LessonEditorDialog::refreshList() {
   std::vector<std::wstring> lines;
   lines.reserve(items_.size());
-  for (const EditorItem& item : items_) lines.push_back(fieldText(item.hanzi));
+  for (const EditorItem& item : items_) lines.push_back(item.fieldText(Field::Hanzi));
   controls_.setListLines(lines);
   showItem(currentIndex_);
 }

@@ -1,8 +1,6 @@
 // Writing and reading the line form of lesson files.
 #include "core/lesson_file.h"
 
-#include <algorithm>
-
 namespace quillmark {
 
 namespace {
@@ -46,13 +44,9 @@ class LineReader {
   size_t end_ = 0;
 };
 
-// An item's three fields as its line holds them, before they go into the
-// fixed-size fields of an EditorItem.
-struct ItemText {
-  std::wstring hanzi, reading, meaning;
-};
+}  // namespace
 
-bool splitLessonLine(const std::wstring& line, ItemText& text) {
+bool parseLessonLine(const std::wstring& line, EditorItem& item, bool* cut) {
   const size_t n = line.size();
   const size_t space = line.find(L' ');
   if (space == std::wstring::npos) return false;
@@ -65,26 +59,10 @@ bool splitLessonLine(const std::wstring& line, ItemText& text) {
   const size_t last = line.rfind(L'/');
   if (last <= first + 1) return false;
 
-  text.hanzi = line.substr(0, space);
-  text.reading = line.substr(open + 1, close - open - 1);
-  text.meaning = line.substr(first + 1, last - first - 1);
-  return true;
-}
-
-// Into an empty item; false if a field had to be cut.
-bool storeItemText(const ItemText& text, EditorItem& item) {
-  bool whole = setField(item.hanzi, text.hanzi);
-  whole = setField(item.reading, text.reading) && whole;
-  return setField(item.meaning, text.meaning) && whole;
-}
-
-}  // namespace
-
-bool parseLessonLine(const std::wstring& line, EditorItem& item, bool* cut) {
-  ItemText text;
-  if (!splitLessonLine(line, text)) return false;
   item = EditorItem{};
-  bool whole = storeItemText(text, item);
+  bool whole = item.setField(Field::Hanzi, line.substr(0, space));
+  whole = item.setField(Field::Reading, line.substr(open + 1, close - open - 1)) && whole;
+  whole = item.setField(Field::Meaning, line.substr(first + 1, last - first - 1)) && whole;
   if (cut) *cut = !whole;
   return true;
 }
@@ -93,12 +71,13 @@ WrittenLesson writeLessonFile(const std::vector<EditorItem>& items, const TextCo
   WrittenLesson out;
   for (size_t i = 0; i < items.size(); ++i) {
     const EditorItem& item = items[i];
-    if (item.hanzi[0] == 0) continue;
-    bool whole = codec.encode(fieldText(item.hanzi), out.bytes);
+    const std::wstring hanzi = item.fieldText(Field::Hanzi);
+    if (hanzi.empty()) continue;
+    bool whole = codec.encode(hanzi, out.bytes);
     out.bytes += " [";
-    whole = codec.encode(fieldText(item.reading), out.bytes) && whole;
+    whole = codec.encode(item.fieldText(Field::Reading), out.bytes) && whole;
     out.bytes += "] /";
-    whole = codec.encode(fieldText(item.meaning), out.bytes) && whole;
+    whole = codec.encode(item.fieldText(Field::Meaning), out.bytes) && whole;
     out.bytes += "/\r\n";
     if (!whole) out.itemsWithLostCharacters.push_back(i + 1);
   }
@@ -106,34 +85,23 @@ WrittenLesson writeLessonFile(const std::vector<EditorItem>& items, const TextCo
 }
 
 LoadedLesson loadLessonFile(ByteSource& source, const TextCodec& codec, size_t maxItems) {
-  // An item's fixed-size fields take 1.5 KB. Read compactly first, the items
-  // are then copied once into a block of the right size, instead of into one
-  // that grows step by step, which touches twice the memory.
-  struct ReadItem {
-    ItemText text;
-    size_t line;
-    bool lineCut;
-  };
-  std::vector<ReadItem> read;
   LoadedLesson lesson;
   LineReader reader(source);
   std::string bytes;
   bool lineCut = false;
   for (size_t number = 1; reader.next(bytes, lineCut); ++number) {
-    ItemText text;
-    if (!splitLessonLine(codec.decode(bytes), text)) continue;
-    if (read.size() == maxItems) {
+    EditorItem item;
+    bool itemCut = false;
+    if (!parseLessonLine(codec.decode(bytes), item, &itemCut)) continue;
+    if (lesson.items.size() == maxItems) {
       lesson.tooManyItems = true;
       break;
     }
-    read.push_back({std::move(text), number, lineCut});
+    if (itemCut || lineCut) lesson.shortenedLines.push_back(number);
+    lesson.items.push_back(std::move(item));
   }
   // A file without items gives one empty item.
-  lesson.items.resize(std::max<size_t>(read.size(), 1));
-  for (size_t i = 0; i < read.size(); ++i) {
-    bool whole = storeItemText(read[i].text, lesson.items[i]);
-    if (!whole || read[i].lineCut) lesson.shortenedLines.push_back(read[i].line);
-  }
+  if (lesson.items.empty()) lesson.items.emplace_back();
   return lesson;
 }
 

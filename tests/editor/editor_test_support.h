@@ -85,9 +85,9 @@ class StringSource : public ByteSource {
 inline EditorItem makeItem(const std::wstring& hanzi, const std::wstring& reading,
                            const std::wstring& meaning) {
   EditorItem item;
-  setField(item.hanzi, hanzi);
-  setField(item.reading, reading);
-  setField(item.meaning, meaning);
+  item.setField(Field::Hanzi, hanzi);
+  item.setField(Field::Reading, reading);
+  item.setField(Field::Meaning, meaning);
   return item;
 }
 

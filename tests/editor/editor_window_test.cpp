@@ -204,7 +204,7 @@ TEST_F(EditorWindowTest, LatinHanziIsFixedOnAnswerYes) {
   click(IDC_NEXT);
   ASSERT_EQ(prompt.questions.size(), 1u);
   EXPECT_EQ(prompt.questions[0], L"Lesson item possibly contains errors. Fix?");
-  EXPECT_EQ(fieldText(editor().items()[0].hanzi), L"\xFF1F\xFF1F\xFF1F");
+  EXPECT_EQ(editor().items()[0].fieldText(Field::Hanzi), L"\xFF1F\xFF1F\xFF1F");
 }
 
 TEST_F(EditorWindowTest, SaveWithoutAFileGoesToSaveAsAndWritesGbkLines) {
@@ -290,7 +290,7 @@ TEST_F(EditorWindowTest, SystemMenuAboutLeavesTheEditBoxesUnstored) {
   SendMessageW(dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
   answer.join();
   EXPECT_TRUE(prompt.questions.empty());
-  EXPECT_EQ(fieldText(editor().items()[0].hanzi), L"");
+  EXPECT_EQ(editor().items()[0].fieldText(Field::Hanzi), L"");
   EXPECT_EQ(listLine(0), L"");
 }
 

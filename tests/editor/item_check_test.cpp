@@ -1,6 +1,8 @@
 // Which items a lesson file can carry, and how they are repaired.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core/item_check.h"
 #include "editor_test_support.h"
 
@@ -41,30 +43,30 @@ TEST(ItemCheck, EachRuleHoldsForTheReadingAndTheMeaningAlone) {
 TEST(ItemCheck, FixReplacesFromTheFirstCharacterAfterLatin1) {
   EditorItem item = makeItem(kNiHao, L"\x00FF\x0100", L"\x0100\x00FF");
   fixItem(item);
-  EXPECT_EQ(fieldText(item.reading), L"\x00FF?");
-  EXPECT_EQ(fieldText(item.meaning), L"?\x00FF");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"\x00FF?");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"?\x00FF");
 }
 
 TEST(ItemCheck, LatinLettersAsHanziBecomeFullWidthQuestionMarks) {
   EditorItem item = makeItem(L"abc", L"ni", L"you");
   EXPECT_FALSE(checkItem(item));
   fixItem(item);
-  EXPECT_EQ(fieldText(item.hanzi), L"\xFF1F\xFF1F\xFF1F");
+  EXPECT_EQ(item.fieldText(Field::Hanzi), L"\xFF1F\xFF1F\xFF1F");
   EXPECT_TRUE(checkItem(item));
 }
 
 TEST(ItemCheck, MixedHanziKeepsItsChineseCharacters) {
   EditorItem item = makeItem(L"\x4F60 \x00FF\x0100", L"", L"");
   fixItem(item);
-  EXPECT_EQ(fieldText(item.hanzi), L"\x4F60\xFF1F\xFF1F\x0100");
+  EXPECT_EQ(item.fieldText(Field::Hanzi), L"\x4F60\xFF1F\xFF1F\x0100");
 }
 
 TEST(ItemCheck, FullWidthSolidusBecomesSlash) {
   EditorItem item = makeItem(kNiHao, L"ni3\xFF0Fhao3", L"hello\xFF0Fhi");
   EXPECT_FALSE(checkItem(item));
   fixItem(item);
-  EXPECT_EQ(fieldText(item.reading), L"ni3/hao3");
-  EXPECT_EQ(fieldText(item.meaning), L"hello/hi");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"ni3/hao3");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"hello/hi");
   EXPECT_TRUE(checkItem(item));
 }
 
@@ -72,16 +74,16 @@ TEST(ItemCheck, ControlCharactersBecomeSlashesButTabStays) {
   EditorItem item = makeItem(kNiHao, L"a\x01" L"b\tc", L"x\ny\x1F");
   EXPECT_FALSE(checkItem(item));
   fixItem(item);
-  EXPECT_EQ(fieldText(item.reading), L"a/b\tc");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"a/b\tc");
   // The trailing control character became "/", which the fix then removes.
-  EXPECT_EQ(fieldText(item.meaning), L"x/y");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"x/y");
 }
 
 TEST(ItemCheck, CharactersAboveLatin1InReadingBecomeQuestionMarks) {
   EditorItem item = makeItem(kNiHao, L"n\x01D0 h\x0103o", L"\x4F60");
   fixItem(item);
-  EXPECT_EQ(fieldText(item.reading), L"n? h?o");
-  EXPECT_EQ(fieldText(item.meaning), L"?");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"n? h?o");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"?");
 }
 
 TEST(ItemCheck, CharacterOutsideTheBasicPlaneBecomesOneQuestionMark) {
@@ -89,47 +91,107 @@ TEST(ItemCheck, CharacterOutsideTheBasicPlaneBecomesOneQuestionMark) {
                                               : std::wstring(1, static_cast<wchar_t>(0x20000));
   EditorItem item = makeItem(kNiHao, L"a" + outside + L"b", L"");
   fixItem(item);
-  EXPECT_EQ(fieldText(item.reading), L"a?b");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"a?b");
 }
 
 TEST(ItemCheck, TrailingSlashFailsAndIsRemovedOnce) {
   EditorItem item = makeItem(kNiHao, L"ni/", L"hello/");
   EXPECT_FALSE(checkItem(item));
   fixItem(item);
-  EXPECT_EQ(fieldText(item.reading), L"ni");
-  EXPECT_EQ(fieldText(item.meaning), L"hello");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"ni");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"hello");
   EXPECT_TRUE(checkItem(item));
 }
 
 TEST(ItemCheck, FixedItemEndingInTwoSlashesStillFails) {
   EditorItem item = makeItem(kNiHao, L"ni", L"hello//");
   fixItem(item);
-  EXPECT_EQ(fieldText(item.meaning), L"hello/");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"hello/");
   EXPECT_FALSE(checkItem(item));
 }
 
 TEST(ItemCheck, FieldThatIsOnlyASlashBecomesEmpty) {
   EditorItem item = makeItem(kNiHao, L"\xFF0F", L"/");
   fixItem(item);
-  EXPECT_EQ(fieldText(item.reading), L"");
-  EXPECT_EQ(fieldText(item.meaning), L"");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"");
 }
 
-TEST(EditorItemField, LongTextIsCutToTheFieldAndReported) {
+TEST(EditorItemField, KeepsAtMost249CharactersAndReportsTheCut) {
   EditorItem item;
-  EXPECT_FALSE(setField(item.meaning, std::wstring(300, L'x')));
-  EXPECT_EQ(fieldText(item.meaning), std::wstring(kFieldLength - 1, L'x'));
-  EXPECT_TRUE(setField(item.meaning, std::wstring(kFieldLength - 1, L'y')));
-  EXPECT_EQ(fieldText(item.meaning).size(), kFieldLength - 1);
+  EXPECT_TRUE(item.setField(Field::Meaning, std::wstring(249, L'x')));
+  EXPECT_EQ(item.fieldText(Field::Meaning), std::wstring(249, L'x'));
+  EXPECT_FALSE(item.setField(Field::Meaning, std::wstring(249, L'y') + L"z"));
+  EXPECT_EQ(item.fieldText(Field::Meaning), std::wstring(249, L'y'));
+  EXPECT_FALSE(item.setField(Field::Meaning, std::wstring(300, L'x')));
+  EXPECT_EQ(item.fieldText(Field::Meaning), std::wstring(249, L'x'));
 }
 
-TEST(EditorItemField, CutNeverSplitsASurrogatePair) {
+TEST(EditorItemField, ASurrogatePairAtTheLimitIsKeptOnlyWhole) {
+  const std::wstring pair = {L'\xD840', L'\xDC00'};
   EditorItem item;
-  std::wstring text(kFieldLength - 2, L'x');
-  text += L'\xD840';
-  text += L'\xDC00';
-  EXPECT_FALSE(setField(item.hanzi, text));
-  EXPECT_EQ(fieldText(item.hanzi), std::wstring(kFieldLength - 2, L'x'));
+  // Its second unit is the 249th: it fits.
+  EXPECT_TRUE(item.setField(Field::Hanzi, std::wstring(247, L'x') + pair));
+  EXPECT_EQ(item.fieldText(Field::Hanzi), std::wstring(247, L'x') + pair);
+  EXPECT_FALSE(item.setField(Field::Hanzi, std::wstring(247, L'x') + pair + L"y"));
+  EXPECT_EQ(item.fieldText(Field::Hanzi), std::wstring(247, L'x') + pair);
+  // Its second unit would be the 250th: the pair goes whole.
+  EXPECT_FALSE(item.setField(Field::Hanzi, std::wstring(248, L'x') + pair));
+  EXPECT_EQ(item.fieldText(Field::Hanzi), std::wstring(248, L'x'));
+}
+
+TEST(EditorItemField, EachFieldHasItsOwnLimit) {
+  EditorItem item;
+  EXPECT_FALSE(item.setField(Field::Hanzi, std::wstring(300, L'\x4E2D')));
+  EXPECT_TRUE(item.setField(Field::Reading, std::wstring(249, L'r')));
+  EXPECT_FALSE(item.setField(Field::Meaning, std::wstring(250, L'\xE9')));
+  EXPECT_EQ(item.fieldText(Field::Hanzi), std::wstring(249, L'\x4E2D'));
+  EXPECT_EQ(item.fieldText(Field::Reading), std::wstring(249, L'r'));
+  EXPECT_EQ(item.fieldText(Field::Meaning), std::wstring(249, L'\xE9'));
+}
+
+// Latin-1 fields are held a byte per character, others wide; a field that
+// changes between the two must not move its neighbours' texts.
+TEST(EditorItemField, ChangingOneFieldLeavesTheOthers) {
+  EditorItem item = makeItem(kNiHao, L"ni3", L"caf\xE9");
+  item.setField(Field::Reading, L"n\x01D0");
+  EXPECT_EQ(item.fieldText(Field::Hanzi), kNiHao);
+  EXPECT_EQ(item.fieldText(Field::Reading), L"n\x01D0");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"caf\xE9");
+  item.setField(Field::Hanzi, L"");
+  item.setField(Field::Meaning, L"\x00FF\x0100");
+  EXPECT_EQ(item.fieldText(Field::Hanzi), L"");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"n\x01D0");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"\x00FF\x0100");
+  item.setField(Field::Reading, L"\x00FF");
+  item.setField(Field::Hanzi, L"a");
+  EXPECT_EQ(item.fieldText(Field::Hanzi), L"a");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"\x00FF");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"\x00FF\x0100");
+}
+
+TEST(EditorItemField, ACopyKeepsItsOwnTexts) {
+  EditorItem item = makeItem(kNiHao, L"ni3", L"you");
+  EditorItem copy = item;
+  item.setField(Field::Reading, L"changed");
+  EXPECT_EQ(copy.fieldText(Field::Hanzi), kNiHao);
+  EXPECT_EQ(copy.fieldText(Field::Reading), L"ni3");
+  EXPECT_EQ(copy.fieldText(Field::Meaning), L"you");
+  item = copy;
+  copy.setField(Field::Meaning, L"");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"ni3");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"you");
+}
+
+TEST(EditorItemField, AnItemMovedFromIsLeftEmpty) {
+  EditorItem item = makeItem(kNiHao, L"ni3 hao3", L"hello");
+  EditorItem moved = std::move(item);
+  EXPECT_EQ(moved.fieldText(Field::Reading), L"ni3 hao3");
+  // Lengths kept without their text would read past its end.
+  EXPECT_EQ(item.fieldText(Field::Hanzi), L"");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"");
+  item.setField(Field::Meaning, L"m");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"m");
 }
 
 }  // namespace

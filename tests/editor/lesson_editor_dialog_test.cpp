@@ -42,9 +42,9 @@ class FakeControls : public DialogControls {
   std::wstring readingText() override { return reading; }
   std::wstring meaningText() override { return meaning; }
   void setTexts(const EditorItem& item) override {
-    hanzi = fieldText(item.hanzi);
-    reading = fieldText(item.reading);
-    meaning = fieldText(item.meaning);
+    hanzi = item.fieldText(Field::Hanzi);
+    reading = item.fieldText(Field::Reading);
+    meaning = item.fieldText(Field::Meaning);
     editor->textChanged();
   }
   void insertListLine(int index, const std::wstring& text) override {
@@ -97,7 +97,7 @@ class LessonEditorTest : public ::testing::Test {
   }
 
   size_t count() const { return editor.items().size(); }
-  std::wstring hanziAt(int index) const { return fieldText(editor.items()[index].hanzi); }
+  std::wstring hanziAt(int index) const { return editor.items()[index].fieldText(Field::Hanzi); }
 
   // Items 你好, 中 and an empty last one, showing 中.
   void enterTwoItems() {
@@ -129,7 +129,7 @@ TEST_F(LessonEditorTest, NextStoresTheItemAndAddsAnEmptyOne) {
   editor.next();
   ASSERT_EQ(count(), 2u);
   EXPECT_EQ(hanziAt(0), kNiHao);
-  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"hello");
+  EXPECT_EQ(editor.items()[0].fieldText(Field::Meaning), L"hello");
   EXPECT_EQ(controls.lines, (std::vector<std::wstring>{kNiHao, L""}));
   EXPECT_EQ(editor.currentIndex(), 1);
   EXPECT_EQ(controls.hanzi, L"");
@@ -171,7 +171,7 @@ TEST_F(LessonEditorTest, PreviousStoresTheCurrentItem) {
   enterTwoItems();
   controls.type(kZhong, L"zhong1", L"centre");
   editor.previous();
-  EXPECT_EQ(fieldText(editor.items()[1].meaning), L"centre");
+  EXPECT_EQ(editor.items()[1].fieldText(Field::Meaning), L"centre");
   editor.previous();
   EXPECT_EQ(editor.currentIndex(), 0);
 }
@@ -182,7 +182,7 @@ TEST_F(LessonEditorTest, PreviousAtTheFirstItemStoresNothingAndKeepsTheTypedText
   controls.type(kNiHao, L"ni3 hao3", L"hi");
   editor.previous();
   EXPECT_EQ(editor.currentIndex(), 0);
-  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"hello");
+  EXPECT_EQ(editor.items()[0].fieldText(Field::Meaning), L"hello");
   EXPECT_EQ(controls.meaning, L"hi");
 }
 
@@ -202,7 +202,7 @@ TEST_F(LessonEditorTest, ListSelectionStoresTheItemItLeaves) {
   controls.type(kZhong, L"zhong1", L"centre");
   controls.selection = 0;
   editor.selectItem();
-  EXPECT_EQ(fieldText(editor.items()[1].meaning), L"centre");
+  EXPECT_EQ(editor.items()[1].fieldText(Field::Meaning), L"centre");
   EXPECT_EQ(editor.currentIndex(), 0);
   EXPECT_EQ(controls.hanzi, kNiHao);
 }
@@ -233,7 +233,7 @@ TEST_F(LessonEditorTest, AcceptedFixMarksTheLessonModified) {
     ASSERT_FALSE(editor.modified());
     prompt.answers = {accept};
     editor.next();
-    EXPECT_EQ(fieldText(editor.items()[0].meaning), accept ? L"middle" : L"middle/");
+    EXPECT_EQ(editor.items()[0].fieldText(Field::Meaning), accept ? L"middle" : L"middle/");
     EXPECT_EQ(editor.modified(), accept);
     prompt.answers = {false};  // "Save changes?" of the next round
   }
@@ -243,7 +243,7 @@ TEST_F(LessonEditorTest, DecliningTheFixKeepsTheItemAsTyped) {
   controls.type(kZhong, L"zhong1", L"middle/");
   prompt.answers = {false};
   editor.next();
-  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"middle/");
+  EXPECT_EQ(editor.items()[0].fieldText(Field::Meaning), L"middle/");
 }
 
 TEST_F(LessonEditorTest, InsertAtTheFirstItemPutsAnEmptyItemBeforeIt) {
@@ -264,7 +264,7 @@ TEST_F(LessonEditorTest, InsertKeepsWhatWasTypedIntoTheCurrentItem) {
   editor.insertItem();
   ASSERT_EQ(count(), 2u);
   EXPECT_EQ(hanziAt(1), kZhong);
-  EXPECT_EQ(fieldText(editor.items()[1].meaning), L"middle");
+  EXPECT_EQ(editor.items()[1].fieldText(Field::Meaning), L"middle");
   EXPECT_TRUE(editor.modified());
 }
 
@@ -318,7 +318,7 @@ TEST_F(LessonEditorTest, DeleteOnTheOnlyItemEmptiesIt) {
   editor.deleteItem();
   ASSERT_EQ(count(), 1u);
   EXPECT_EQ(hanziAt(0), L"");
-  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"");
+  EXPECT_EQ(editor.items()[0].fieldText(Field::Meaning), L"");
   EXPECT_EQ(controls.hanzi, L"");
   EXPECT_EQ(controls.lines, std::vector<std::wstring>{L""});
   EXPECT_TRUE(editor.modified());
@@ -352,7 +352,7 @@ TEST_F(LessonEditorTest, SaveAsCancelledKeepsAcceptedFixesAndModified) {
   prompt.answers = {false, true};  // not on storing, but for the whole lesson
   editor.saveAs();
   EXPECT_EQ(prompt.questions.back(), L"Fix errors?");
-  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"middle");
+  EXPECT_EQ(editor.items()[0].fieldText(Field::Meaning), L"middle");
   EXPECT_TRUE(editor.modified());
   EXPECT_TRUE(editor.currentFile().empty());
 }
@@ -436,7 +436,7 @@ TEST_F(LessonEditorTest, CancelledSaveAsCancelsCloseNewAndOpen) {
   chooser.paths = {L"", L"C:\\other.gb"};
   editor.openLesson();
   EXPECT_EQ(chooser.asked, 3);  // Save As only; the Open dialog never came
-  EXPECT_EQ(fieldText(editor.items()[0].meaning), L"middle");
+  EXPECT_EQ(editor.items()[0].fieldText(Field::Meaning), L"middle");
   EXPECT_TRUE(editor.currentFile().empty());
 }
 
@@ -655,7 +655,7 @@ TEST(InterruptedEditorSave, TheEditorTellsKeepsItsChangesAndSavesNextTime) {
     EXPECT_EQ(prompt.notices[0],
               L"The lesson could not be written to \"" + path + L"\". Your changes are not saved.");
     EXPECT_TRUE(editor.modified());
-    EXPECT_EQ(fieldText(editor.items()[0].hanzi), kZhong);
+    EXPECT_EQ(editor.items()[0].fieldText(Field::Hanzi), kZhong);
     EXPECT_EQ(disk.files[path], old);
     EXPECT_EQ(disk.files.size(), 1u);
 

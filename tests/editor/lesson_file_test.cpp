@@ -26,14 +26,16 @@ bool parses(const std::wstring& line) {
 
 void expectItem(const EditorItem& item, const std::wstring& hanzi, const std::wstring& reading,
                 const std::wstring& meaning) {
-  EXPECT_EQ(fieldText(item.hanzi), hanzi);
-  EXPECT_EQ(fieldText(item.reading), reading);
-  EXPECT_EQ(fieldText(item.meaning), meaning);
+  EXPECT_EQ(item.fieldText(Field::Hanzi), hanzi);
+  EXPECT_EQ(item.fieldText(Field::Reading), reading);
+  EXPECT_EQ(item.fieldText(Field::Meaning), meaning);
 }
 
 bool isOneEmptyItem(const LoadedLesson& lesson) {
-  return lesson.items.size() == 1 && lesson.items[0].hanzi[0] == 0 &&
-         lesson.items[0].reading[0] == 0 && lesson.items[0].meaning[0] == 0;
+  if (lesson.items.size() != 1) return false;
+  const EditorItem& item = lesson.items[0];
+  return item.fieldText(Field::Hanzi).empty() && item.fieldText(Field::Reading).empty() &&
+         item.fieldText(Field::Meaning).empty();
 }
 
 TEST(LessonFileWriter, WritesOneCrLfLinePerItem) {
@@ -87,7 +89,7 @@ TEST(LessonFileReader, AcceptsCrLfAndLfEndingsAndALastLineWithoutOne) {
 TEST(LessonFileReader, IgnoresTextAfterTheLastSlash) {
   EditorItem item;
   ASSERT_TRUE(parseLessonLine(L"x [r] /m/ trailing\r", item));
-  EXPECT_EQ(fieldText(item.meaning), L"m");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"m");
 }
 
 TEST(LessonFileReader, SkipsLinesWithoutSpace) {
@@ -110,8 +112,8 @@ TEST(LessonFileReader, TakesTheFirstClosingBracketOfTheLine) {
   EXPECT_FALSE(parses(L"x ] [r] /m/"));
   EditorItem item;
   ASSERT_TRUE(parseLessonLine(L"x [r]s] /m/", item));
-  EXPECT_EQ(fieldText(item.reading), L"r");
-  EXPECT_EQ(fieldText(item.meaning), L"m");
+  EXPECT_EQ(item.fieldText(Field::Reading), L"r");
+  EXPECT_EQ(item.fieldText(Field::Meaning), L"m");
 }
 
 TEST(LessonFileReader, SkipsLinesWithoutSlashAfterClosingBracketOrWithItLast) {
@@ -139,10 +141,22 @@ TEST(LessonFileReader, LineLongerThanAnItemIsShortenedAndReported) {
   LoadedLesson lesson = load("\xD6\xD0 [a] /short/\r\n\xD6\xD0 [b] /" + meaning + "/\r\n" +
                              "\xD6\xD0 [c] /after/\r\n");
   ASSERT_EQ(lesson.items.size(), 3u);
-  EXPECT_EQ(fieldText(lesson.items[1].meaning), std::wstring(kFieldLength - 1, L'm'));
+  EXPECT_EQ(lesson.items[1].fieldText(Field::Meaning), std::wstring(kFieldLength - 1, L'm'));
   // The rest of the long line is not read as a line of its own.
   expectItem(lesson.items[2], kZhong, L"c", L"after");
   EXPECT_EQ(lesson.shortenedLines, std::vector<size_t>{2});
+}
+
+TEST(LessonFileReader, FieldsOf249CharactersLoadWholeAnd250AreShortened) {
+  const std::string full(249, 'r');
+  LoadedLesson lesson = load("\xD6\xD0 [" + full + "] /" + full + "/\r\n" +
+                             "\xD6\xD0 [" + full + "r] /m/\r\n" +
+                             "\xD6\xD0 [r] /" + full + "m/\r\n");
+  ASSERT_EQ(lesson.items.size(), 3u);
+  expectItem(lesson.items[0], kZhong, std::wstring(249, L'r'), std::wstring(249, L'r'));
+  expectItem(lesson.items[1], kZhong, std::wstring(249, L'r'), L"m");
+  expectItem(lesson.items[2], kZhong, L"r", std::wstring(249, L'r'));
+  EXPECT_EQ(lesson.shortenedLines, (std::vector<size_t>{2, 3}));
 }
 
 TEST(LessonFileReader, LineBeyondTheByteLimitIsCutAndReported) {
@@ -162,7 +176,7 @@ TEST(LessonFileReader, DictionarySizedFileLoadsWhole) {
   LoadedLesson lesson = load(bytes);
   ASSERT_EQ(lesson.items.size(), kItems);
   EXPECT_FALSE(lesson.tooManyItems);
-  EXPECT_EQ(fieldText(lesson.items.back().meaning), L"39999");
+  EXPECT_EQ(lesson.items.back().fieldText(Field::Meaning), L"39999");
 }
 
 TEST(LessonFileReader, StopsAtTheItemLimit) {

@@ -104,12 +104,12 @@ std::wstring QuillmarkDriver::windowText(HWND window) {
   return text;
 }
 
-std::string dictionaryLesson(int items) {
+std::string dictionaryLesson(int items, const std::string& senses) {
   std::string bytes;
   for (int i = 0; i < items; ++i) {
     bytes += static_cast<char>(0xB0 + i / 94 % 40);
     bytes += static_cast<char>(0xA1 + i % 94);
-    bytes += "\xD7\xD6 [zi4] /item " + std::to_string(i) + "/\r\n";
+    bytes += "\xD7\xD6 [zi4] /item " + std::to_string(i) + senses + "/\r\n";
   }
   return bytes;
 }

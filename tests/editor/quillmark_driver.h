@@ -21,6 +21,7 @@ class QuillmarkDriver {
 
   // The editor's dialog, or null if it did not come up.
   HWND dialog() const { return dialog_; }
+  HANDLE process() const { return process_.hProcess; }
 
   // A visible top-level window of the program with this title, or null once
   // `seconds` have passed.
@@ -46,7 +47,7 @@ class QuillmarkDriver {
 };
 
 // A GB lesson of `items` lines like a converted dictionary's: two Hanzi, a
-// reading and the meaning "item N".
-std::string dictionaryLesson(int items);
+// reading and the meaning "item N" followed by `senses`.
+std::string dictionaryLesson(int items, const std::string& senses = "");
 
 }  // namespace quillmark::fakes

@@ -15,6 +15,7 @@ namespace morvane::testing {
 namespace {
 
 using quillmark::EditorItem;
+using quillmark::Field;
 
 bool hasAny(const std::wstring& text, const wchar_t* characters) {
   return text.find_first_of(characters) != std::wstring::npos;
@@ -24,9 +25,9 @@ bool hasAny(const std::wstring& text, const wchar_t* characters) {
 // empty and holds none of the delimiters, its reading has no "]", its meaning
 // is not empty, no field has a line end, and the codec can write all of it.
 bool survivesRoundTrip(const EditorItem& item, const quillmark::TextCodec& codec) {
-  const std::wstring hanzi = quillmark::fieldText(item.hanzi);
-  const std::wstring reading = quillmark::fieldText(item.reading);
-  const std::wstring meaning = quillmark::fieldText(item.meaning);
+  const std::wstring hanzi = item.fieldText(Field::Hanzi);
+  const std::wstring reading = item.fieldText(Field::Reading);
+  const std::wstring meaning = item.fieldText(Field::Meaning);
   std::string ignored;
   return !hanzi.empty() && !hasAny(hanzi, L" []/\r\n") && !hasAny(reading, L"]\r\n") &&
          !meaning.empty() && !hasAny(meaning, L"\r\n") && codec.encode(hanzi, ignored) &&
@@ -34,9 +35,9 @@ bool survivesRoundTrip(const EditorItem& item, const quillmark::TextCodec& codec
 }
 
 bool sameItem(const EditorItem& x, const EditorItem& y) {
-  return quillmark::fieldText(x.hanzi) == quillmark::fieldText(y.hanzi) &&
-         quillmark::fieldText(x.reading) == quillmark::fieldText(y.reading) &&
-         quillmark::fieldText(x.meaning) == quillmark::fieldText(y.meaning);
+  return x.fieldText(Field::Hanzi) == y.fieldText(Field::Hanzi) &&
+         x.fieldText(Field::Reading) == y.fieldText(Field::Reading) &&
+         x.fieldText(Field::Meaning) == y.fieldText(Field::Meaning);
 }
 
 }  // namespace
@@ -47,7 +48,6 @@ int fuzzEditorLessonFile(const uint8_t* data, size_t size) {
   quillmark::LoadedLesson loaded = quillmark::loadLessonFile(source, codec);
   FUZZ_CHECK(!loaded.items.empty());
 
-  // Filtered where they lie: an item is kilobytes, and copies slow the run.
   std::vector<EditorItem>& kept = loaded.items;
   kept.erase(std::remove_if(kept.begin(), kept.end(),
                             [&](const EditorItem& item) { return !survivesRoundTrip(item, codec); }),
@@ -58,7 +58,7 @@ int fuzzEditorLessonFile(const uint8_t* data, size_t size) {
   quillmark::fakes::StringSource again(written.bytes);
   quillmark::LoadedLesson reloaded = quillmark::loadLessonFile(again, codec);
   if (kept.empty()) {
-    FUZZ_CHECK(reloaded.items.size() == 1 && quillmark::fieldText(reloaded.items[0].hanzi).empty());
+    FUZZ_CHECK(reloaded.items.size() == 1 && reloaded.items[0].fieldText(Field::Hanzi).empty());
     return 0;
   }
   FUZZ_CHECK(reloaded.items.size() == kept.size());
