@@ -30,8 +30,11 @@ int fuzzStrokeDatabases(const uint8_t* data, size_t size) {
     fs.put(joinFolder(folders[0], std::wstring(base) + L".ind"), index);
     fs.put(joinFolder(folders[0], std::wstring(base) + L".dat"), records);
   }
+  // The searches meet every entry of a long index anyway: looking up its first
+  // few codes (and judging an item of them) keeps each input quick.
+  constexpr size_t kLookedUp = 16;
   std::vector<uint32_t> codes = {0, 0xFFFF, 0xB0A1, 0xFFFFFFFF};
-  for (size_t at = 0; at + 4 <= index.size(); at += 12) {
+  for (size_t at = 0; at + 4 <= index.size() && at / 12 < kLookedUp; at += 12) {
     const auto* p = reinterpret_cast<const uint8_t*>(index.data() + at);
     codes.push_back(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
   }
