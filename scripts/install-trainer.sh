@@ -41,4 +41,9 @@ if [ ${#card[@]} -gt 0 ]; then
   mkdir -p "$device/Storage Card/My Documents"
   cp "${card[@]}" "$device/Storage Card/My Documents/"
 fi
+# The prefix is the handheld: its C: drive is the device root for every
+# program started in it (without MORVANE_DEVICE_ROOT the trainer would run as
+# installed on a desktop, with the user's own Documents folder).
+WINEPREFIX="$prefix" WINEDEBUG=-all wine reg add 'HKCU\Environment' /v MORVANE_DEVICE_ROOT \
+  /d 'C:\' /f </dev/null >/dev/null 2>&1
 echo "$install_dir/MorvaneCHS.exe"

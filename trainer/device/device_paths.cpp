@@ -1,6 +1,8 @@
 // Device paths resolved against the emulated device's root.
 #include "device/device_paths.h"
 
+#include <cwctype>
+
 namespace morvane::device {
 
 namespace {
@@ -40,6 +42,38 @@ std::wstring hostPathFor(const std::wstring& root, const std::wstring& path) {
   if (!isDevicePath(path)) return path;
   if (!root.empty() && isSeparator(root.back())) return root + path.substr(1);
   return root + path;
+}
+
+namespace {
+
+// The rest of path after the device folder prefix (empty or starting with a
+// separator), or none when path does not lie in that folder.
+bool restAfter(const std::wstring& path, const std::wstring& prefix, std::wstring& rest) {
+  if (path.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if (std::towlower(path[i]) != std::towlower(prefix[i])) return false;
+  }
+  rest = path.substr(prefix.size());
+  return rest.empty() || isSeparator(rest.front());
+}
+
+std::wstring joined(const std::wstring& folder, const std::wstring& rest) {
+  if (!folder.empty() && isSeparator(folder.back()) && !rest.empty()) {
+    return folder + rest.substr(1);
+  }
+  return folder + rest;
+}
+
+}  // namespace
+
+std::wstring desktopHostPath(const DesktopFolders& folders, const std::wstring& path) {
+  if (!isDevicePath(path)) return path;
+  std::wstring rest;
+  if (restAfter(path, L"\\My Documents", rest)) return joined(folders.documents, rest);
+  for (const wchar_t* data : {L"\\Windows", L"\\Program Files\\Kelvaro", L"\\Kelvaro"}) {
+    if (restAfter(path, data, rest)) return joined(folders.program, rest);
+  }
+  return hostPathFor(folders.drive, path);
 }
 
 std::vector<std::wstring> storageCardNames(const std::wstring& setting) {

@@ -22,6 +22,22 @@ std::wstring driveRootOf(const std::wstring& modulePath);
 // other path unchanged.
 std::wstring hostPathFor(const std::wstring& root, const std::wstring& path);
 
+// Where a program installed on a desktop keeps what the handheld keeps
+// under its device paths: its own folder, the user's documents folder, and
+// the drive that holds the program.
+struct DesktopFolders {
+  std::wstring program;    // the folder of the installed program
+  std::wstring documents;  // the personal folder the platform reports
+  std::wstring drive;      // as driveRootOf the program
+};
+
+// A device path as a desktop installation resolves it: "\My Documents" and
+// below in the documents folder; "\Windows", "\Program Files\Kelvaro" and
+// "\Kelvaro" (where fonts and data are looked for) and below in the
+// program's folder; any other device path under the drive. Any other path
+// unchanged.
+std::wstring desktopHostPath(const DesktopFolders& folders, const std::wstring& path);
+
 // Card folder names from a setting of names separated by ";" (empty names
 // dropped); the default card "Storage Card" when the setting is empty.
 std::vector<std::wstring> storageCardNames(const std::wstring& setting);

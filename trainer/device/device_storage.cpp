@@ -13,6 +13,10 @@ namespace {
 
 bool rootKnown = false;
 std::wstring currentRoot;
+// Set when no device root is named: the program runs as installed on a
+// desktop, and device paths resolve to its folders.
+bool onDesktop = false;
+DesktopFolders desktop;
 bool cardsKnown = false;
 std::vector<std::wstring> cardNames;
 
@@ -25,12 +29,36 @@ std::wstring environmentValue(const wchar_t* name) {
   return value;
 }
 
-std::wstring rootOfProgram() {
-  std::wstring fromEnvironment = environmentValue(L"MORVANE_DEVICE_ROOT");
-  if (!fromEnvironment.empty()) return fromEnvironment;
+std::wstring programPath() {
   std::vector<wchar_t> module(32768);
   DWORD n = GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size()));
-  return driveRootOf(std::wstring(module.data(), n));
+  return std::wstring(module.data(), n);
+}
+
+DesktopFolders desktopFolders() {
+  DesktopFolders folders;
+  const std::wstring program = programPath();
+  folders.program = program.substr(0, program.find_last_of(L"\\/"));
+  folders.drive = driveRootOf(program);
+  wchar_t documents[MAX_PATH] = L"";
+  if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL | CSIDL_FLAG_CREATE, nullptr,
+                                 SHGFP_TYPE_CURRENT, documents))) {
+    folders.documents = documents;
+  } else {
+    folders.documents = folders.program;
+  }
+  return folders;
+}
+
+// The root MORVANE_DEVICE_ROOT names; without one, the desktop's folders.
+void findRoot() {
+  currentRoot = environmentValue(L"MORVANE_DEVICE_ROOT");
+  onDesktop = currentRoot.empty();
+  if (onDesktop) {
+    desktop = desktopFolders();
+    currentRoot = desktop.drive;
+  }
+  rootKnown = true;
 }
 
 const std::vector<std::wstring>& cards() {
@@ -60,15 +88,13 @@ bool skipToCard(HANDLE search, WIN32_FIND_DATAW* found) {
 }  // namespace
 
 std::wstring deviceRoot() {
-  if (!rootKnown) {
-    currentRoot = rootOfProgram();
-    rootKnown = true;
-  }
+  if (!rootKnown) findRoot();
   return currentRoot;
 }
 
 void setDeviceRoot(const std::wstring& root) {
   currentRoot = root;
+  onDesktop = false;
   rootKnown = true;
 }
 
@@ -77,7 +103,10 @@ void setStorageCards(const std::wstring& setting) {
   cardsKnown = true;
 }
 
-std::wstring hostPath(const std::wstring& path) { return hostPathFor(deviceRoot(), path); }
+std::wstring hostPath(const std::wstring& path) {
+  const std::wstring root = deviceRoot();
+  return onDesktop ? desktopHostPath(desktop, path) : hostPathFor(root, path);
+}
 
 HANDLE FindFirstFlashCard(WIN32_FIND_DATAW* found) {
   HANDLE search = FindFirstFileW(hostPath(L"\\*").c_str(), found);

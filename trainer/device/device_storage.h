@@ -1,14 +1,16 @@
-// The device's file system on a desktop: device paths ("\Windows",
-// "\Program Files\Kelvaro", "\My Documents", "\Storage Card\...") live under
-// the device root, which is the drive holding the trainer's program (so a
-// start from another current drive still finds fonts and data), or the
-// folder named by the environment variable MORVANE_DEVICE_ROOT. Storage cards
-// are folders directly under the root, named by MORVANE_STORAGE_CARDS
-// (separated by ";", default "Storage Card"); only those that exist count.
+// The device's file system on a desktop. With the environment variable
+// MORVANE_DEVICE_ROOT naming a folder (the emulated handheld), device paths
+// ("\Windows", "\Program Files\Kelvaro", "\My Documents", "\Storage
+// Card\...") live under it. Without it the program runs as installed on a
+// desktop: "\My Documents" is the user's documents folder, the data folders
+// are the program's own folder, other device paths lie on the program's
+// drive. Storage cards are folders directly under the root, named by
+// MORVANE_STORAGE_CARDS (separated by ";", default "Storage Card"); only
+// those that exist count.
 #pragma once
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <string>
 
