@@ -2,7 +2,9 @@
 #include "common_file_chooser.h"
 
 #include <windows.h>
+// After windows.h, which they need.
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include "popup_owner.h"
 
@@ -31,6 +33,14 @@ bool CommonFileChooser::choose(bool forSaving, std::wstring& path) {
   dialog.lpstrFileTitle = title;
   dialog.nMaxFileTitle = MAX_PATH;
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+  // The first dialog starts where a desktop user keeps files; later ones
+  // where the last one ended.
+  wchar_t documents[MAX_PATH] = L"";
+  if (!used_ && SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT,
+                                           documents))) {
+    dialog.lpstrInitialDir = documents;
+  }
+  used_ = true;
   BOOL chosen;
   if (forSaving) {
     // Replacing an existing file is not asked about.

@@ -12,6 +12,8 @@ class CommonFileChooser : public FileChooser {
 
  private:
   bool choose(bool forSaving, std::wstring& path);
+
+  bool used_ = false;  // a dialog was shown already
 };
 
 }  // namespace quillmark

@@ -5,6 +5,14 @@
 
 namespace quillmark {
 
+namespace {
+
+// The command the dialog posts itself to open the command line's lesson
+// (no menu or control has it).
+constexpr int kOpenStartFile = 0x7F00;
+
+}  // namespace
+
 EditorWindow::EditorWindow(HINSTANCE instance, UserPrompt& prompt, FileChooser& chooser,
                            LessonStorage& storage, const TextCodec& codec)
     : instance_(instance), editor_(*this, prompt, chooser, storage, codec) {}
@@ -18,12 +26,12 @@ int EditorWindow::templateId() { return IDD_QUILLMARK_DIALOG; }
 
 BOOL EditorWindow::onInitDialog() {
   addAboutToSystemMenu();
-  icon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                        GetSystemMetrics(SM_CXICON),
-                                        GetSystemMetrics(SM_CYICON), 0));
-  smallIcon_ = static_cast<HICON>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+  icon_ =
+      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+  smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), 0));
   SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
   createHanziFont();
@@ -32,6 +40,9 @@ BOOL EditorWindow::onInitDialog() {
     SendDlgItemMessageW(handle(), id, EM_LIMITTEXT, kFieldLength - 1, 0);
   }
   editor_.start();
+  // Opened once the dialog shows, so that a message about the file has it
+  // to stand on.
+  if (!startPath_.empty()) PostMessageW(handle(), WM_COMMAND, kOpenStartFile, 0);
   return FALSE;  // the focus is on the Hanzi box already
 }
 
@@ -58,11 +69,24 @@ void EditorWindow::createHanziFont() {
 }
 
 bool EditorWindow::onCommand(int id, int code, HWND) {
+  if (id == kOpenStartFile && !startPath_.empty()) {
+    editor_.openLessonFile(startPath_);
+    startPath_.clear();
+    return true;
+  }
   switch (id) {
-    case IDC_NEXT: editor_.next(); return true;
-    case IDC_PREVIOUS: editor_.previous(); return true;
-    case IDC_DELETE: editor_.deleteItem(); return true;
-    case IDC_INSERT: editor_.insertItem(); return true;
+    case IDC_NEXT:
+      editor_.next();
+      return true;
+    case IDC_PREVIOUS:
+      editor_.previous();
+      return true;
+    case IDC_DELETE:
+      editor_.deleteItem();
+      return true;
+    case IDC_INSERT:
+      editor_.insertItem();
+      return true;
     case IDC_ITEM_LIST:
       if (code == LBN_SELCHANGE) editor_.selectItem();
       return true;
@@ -71,13 +95,26 @@ bool EditorWindow::onCommand(int id, int code, HWND) {
     case IDC_MEANING:
       if (code == EN_CHANGE) editor_.textChanged();
       return true;
-    case ID_FILE_OPEN: editor_.openLesson(); return true;
-    case ID_FILE_NEW: editor_.newLesson(); return true;
-    case ID_FILE_SAVE: editor_.save(); return true;
-    case ID_FILE_SAVE_AS: editor_.saveAs(); return true;
-    case ID_FILE_EXIT: onOk(); return true;
-    case ID_HELP_ABOUT: editor_.about(); return true;
-    default: return false;
+    case ID_FILE_OPEN:
+      editor_.openLesson();
+      return true;
+    case ID_FILE_NEW:
+      editor_.newLesson();
+      return true;
+    case ID_FILE_SAVE:
+      editor_.save();
+      return true;
+    case ID_FILE_SAVE_AS:
+      editor_.saveAs();
+      return true;
+    case ID_FILE_EXIT:
+      onOk();
+      return true;
+    case ID_HELP_ABOUT:
+      editor_.about();
+      return true;
+    default:
+      return false;
   }
 }
 

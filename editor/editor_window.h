@@ -17,14 +17,16 @@ namespace quillmark {
 class EditorWindow : public DialogWindow, private DialogControls {
  public:
   // The prompt, chooser, storage and codec must outlive the window.
-  EditorWindow(HINSTANCE instance, UserPrompt& prompt, FileChooser& chooser,
-               LessonStorage& storage, const TextCodec& codec);
+  EditorWindow(HINSTANCE instance, UserPrompt& prompt, FileChooser& chooser, LessonStorage& storage,
+               const TextCodec& codec);
   ~EditorWindow() override;
 
   INT_PTR run() { return runModal(instance_, templateId(), nullptr); }
   HWND open() { return createModeless(instance_, templateId(), nullptr); }
 
   LessonEditorDialog& editor() { return editor_; }
+  // A lesson to open once the dialog is up (the command line's).
+  void openAtStart(const std::wstring& path) { startPath_ = path; }
 
  private:
   static int templateId();
@@ -57,6 +59,8 @@ class EditorWindow : public DialogWindow, private DialogControls {
   void showAbout() override;
 
   std::wstring editText(int id);
+
+  std::wstring startPath_;
 
   HINSTANCE instance_;
   LessonEditorDialog editor_;

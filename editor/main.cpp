@@ -1,8 +1,11 @@
 // Quillmark program entry: checks for code page 936, then runs the editor dialog.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <mbctype.h>
+#include <shellapi.h>
 
 #include <clocale>
-#include <mbctype.h>
+#include <string>
 
 #include "common_file_chooser.h"
 #include "cp936_codec.h"
@@ -21,6 +24,16 @@ bool selectChineseCodePage() {
   return setlocale(LC_CTYPE, ".936") != nullptr && _setmbcp(_MB_CP_LOCALE) == 0;
 }
 
+// The lesson named on the command line ("Edit" on a lesson, a file dropped
+// on the program), or none.
+std::wstring lessonOnCommandLine() {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::wstring path = arguments != nullptr && count > 1 ? arguments[1] : L"";
+  LocalFree(arguments);
+  return path;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -33,6 +46,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   quillmark::FileLessonStorage storage;
   quillmark::Cp936Codec codec;
   quillmark::EditorWindow window(instance, prompt, chooser, storage, codec);
+  window.openAtStart(lessonOnCommandLine());
   window.run();
   return 0;
 }

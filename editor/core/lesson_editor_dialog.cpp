@@ -224,7 +224,10 @@ void LessonEditorDialog::openLesson() {
   storeCurrentItem();
   if (!offerToSave()) return;
   std::wstring path;
-  if (!chooser_.chooseFileToOpen(path)) return;
+  if (chooser_.chooseFileToOpen(path)) openLessonFile(path);
+}
+
+void LessonEditorDialog::openLessonFile(const std::wstring& path) {
   std::unique_ptr<ByteSource> source = storage_.openForRead(path);
   if (!source) {
     // Keeping the current lesson: an empty one in its place could later be

@@ -49,6 +49,9 @@ class LessonEditorDialog {
   void textChanged() { modified_ = true; }
   void newLesson();
   void openLesson();
+  // Opens the lesson at path as Open does once it is chosen (the file named
+  // on the command line), with the same messages for a file it cannot read.
+  void openLessonFile(const std::wstring& path);
   void save();
   void saveAs();
   // Offers to save unsaved changes; false if the dialog must stay open

@@ -25,7 +25,8 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM data) {
   GetWindowThreadProcessId(window, &process);
   wchar_t text[256] = {};
   GetWindowTextW(window, text, 256);
-  if (process != search->process || !IsWindowVisible(window) || search->title != std::wstring(text)) {
+  if (process != search->process || !IsWindowVisible(window) ||
+      search->title != std::wstring(text)) {
     return TRUE;
   }
   search->found = window;
@@ -34,16 +35,18 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM data) {
 
 }  // namespace
 
-QuillmarkDriver::QuillmarkDriver(const std::string& buildPath) {
+QuillmarkDriver::QuillmarkDriver(const std::string& buildPath, const std::wstring& arguments,
+                                 const wchar_t* title) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   std::wstring command = L"\"" + windowsPath(buildPath) + L"\"";
-  if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process_)) {
+  if (!arguments.empty()) command += L" " + arguments;
+  if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process_)) {
     process_ = {};
     return;
   }
-  dialog_ = waitForWindow(kNewTitle);
+  dialog_ = waitForWindow(title != nullptr ? title : kNewTitle);
 }
 
 QuillmarkDriver::~QuillmarkDriver() {
@@ -77,9 +80,7 @@ void QuillmarkDriver::type(int id, const wchar_t* text) {
                       SMTO_ABORTIFHUNG, 5000, &result);
 }
 
-void QuillmarkDriver::command(int id) {
-  PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
+void QuillmarkDriver::command(int id) { PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 bool QuillmarkDriver::chooseFile(const wchar_t* dialogTitle, const std::wstring& path) {
   HWND files = waitForWindow(dialogTitle);

@@ -12,8 +12,10 @@ namespace quillmark::fakes {
 class QuillmarkDriver {
  public:
   // Starts the program at buildPath (a path of the build machine, "/" being
-  // drive Z: under Wine) and waits for its dialog.
-  explicit QuillmarkDriver(const std::string& buildPath);
+  // drive Z: under Wine) with the command line's arguments and waits for
+  // its dialog, titled as a new lesson's unless said.
+  explicit QuillmarkDriver(const std::string& buildPath, const std::wstring& arguments = L"",
+                           const wchar_t* title = nullptr);
   // Ends the program if it still runs.
   ~QuillmarkDriver();
   QuillmarkDriver(const QuillmarkDriver&) = delete;

@@ -44,8 +44,8 @@ TEST_F(QuillmarkProgram, SavesThroughTheSaveAsDialogAndAsksOnClosing) {
 
   program_.type(IDC_MEANING, L"hi");
   // Another program in front, as when the editor is closed from the taskbar.
-  HWND other = CreateWindowExW(0, L"STATIC", L"other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                               0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  HWND other = CreateWindowExW(0, L"STATIC", L"other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                               0, 100, 100, nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(other);
   PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
   HWND question = program_.waitForWindow(L"Lesson Editor Message");
@@ -74,6 +74,32 @@ TEST_F(QuillmarkProgram, OpensAFileThroughTheOpenDialogAndClosesWithoutAQuestion
   EXPECT_EQ(QuillmarkDriver::windowText(GetDlgItem(dialog_, IDC_HANZI)), L"\x554A");
   PostMessageW(dialog_, WM_CLOSE, 0, 0);
   EXPECT_TRUE(program_.exits());
+}
+
+// "Edit" on a lesson, or a lesson dropped on the program: it opens as Open
+// would open it; a file it cannot read is said so, with a new lesson left.
+TEST(QuillmarkCommandLine, OpensTheLessonItIsGiven) {
+  TempFolder folder;
+  const std::wstring path = folder.path(L"named.gb");
+  TempFolder::writeFile(path, "\xD6\xD0 [zhong1] /middle/\r\n\xB0\xA1 [a1] /ah/\r\n");
+  QuillmarkDriver program(QUILLMARK_EXE, L"\"" + path + L"\"",
+                          L"MorvaneCHS Lesson Editor: named.gb");
+  ASSERT_NE(program.dialog(), nullptr);
+  ASSERT_TRUE(program.waitForText(GetDlgItem(program.dialog(), IDC_MEANING), L"middle"));
+  EXPECT_EQ(QuillmarkDriver::windowText(GetDlgItem(program.dialog(), IDC_HANZI)), L"\x4E2D");
+  EXPECT_EQ(SendDlgItemMessageW(program.dialog(), IDC_ITEM_LIST, LB_GETCOUNT, 0, 0), 2);
+  PostMessageW(program.dialog(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.exits());
+
+  const std::wstring missing = folder.path(L"missing.gb");
+  QuillmarkDriver refused(QUILLMARK_EXE, L"\"" + missing + L"\"");
+  ASSERT_NE(refused.dialog(), nullptr);
+  HWND box = refused.waitForWindow(L"Lesson Editor Message");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(QuillmarkDriver::windowText(GetDlgItem(box, 0xFFFF)),
+            L"The file \"" + missing + L"\" could not be opened.");
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(QuillmarkDriver::windowText(refused.dialog()), L"MorvaneCHS Lesson Editor: (New)");
 }
 
 TEST_F(QuillmarkProgram, OpensADictionarySizedLessonWhole) {
