@@ -4,12 +4,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <ostream>
 #include <sstream>
 #include <streambuf>
 #include <string>
 
+#include "app/stroke_marks.h"
+#include "data_files.h"
 #include "generated_lesson.h"
 #include "lesson_inspector.h"
 #include "lesson/item_weights.h"
@@ -74,6 +77,54 @@ void BM_ReadLesson(benchmark::State& state, Encoding encoding, bool withProgress
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
 }
 
+// The lesson opened as the trainer opens a GB lesson: read, then every
+// item's Hanzi marked from the stroke and feedback indexes the main job
+// built (MORVANE_FONT_DIR).
+void BM_ReadLessonWithMarks(benchmark::State& state) {
+  const std::string folder = dataFolder();
+  const FolderList folders{fromUtf8(folder)};
+  if (folder.empty() || !openInFolders(folders, L"feedbkchs.ind")) {
+    state.SkipWithError("no stroke databases in MORVANE_FONT_DIR (build them with scripts/run.sh)");
+    return;
+  }
+  size_t size = 0;
+  std::wstring path = fromUtf8(lessonFile(kEncodings[0], size));
+  for (auto _ : state) {
+    WeightedLesson lesson(path, path + L".none", 0);
+    markStrokeData(lesson, folders, &kSimplifiedDatabases);
+    if (lesson.itemCount() != kItems) state.SkipWithError("not every item was read");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
+}
+
+// The baseline of the lesson read: the same file read and scanned as a
+// tokenizer would (each byte classified, double-byte characters paired,
+// brackets and slashes found, items counted), building nothing.
+void BM_ScanLessonBytes(benchmark::State& state) {
+  size_t size = 0;
+  const std::string path = lessonFile(kEncodings[0], size);
+  for (auto _ : state) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(size, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    size_t items = 0, marks = 0, pairs = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+      const auto byte = static_cast<uint8_t>(bytes[i]);
+      if (byte >= 0x80 && i + 1 < bytes.size()) {
+        ++pairs;
+        ++i;
+      } else if (byte == '[' || byte == ']' || byte == '/') {
+        ++marks;
+      } else if (byte == '\n') {
+        ++items;
+      }
+    }
+    benchmark::DoNotOptimize(items + marks + pairs);
+    if (items != kItems) state.SkipWithError("not every item was counted");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
+}
+
 void BM_LoadProgress(benchmark::State& state) {
   std::string path = scratchFolder() + "/load.st";
   writeProgress(path, kItems);
@@ -125,8 +176,12 @@ void BM_InspectorJsonInProcess(benchmark::State& state) {
 }  // namespace morvane::bench
 
 using morvane::bench::BM_ReadLesson;
+using morvane::bench::BM_ReadLessonWithMarks;
+using morvane::bench::BM_ScanLessonBytes;
 using morvane::bench::kEncodings;
 
+BENCHMARK(BM_ScanLessonBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLessonWithMarks)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadLesson, gb, kEncodings[0], false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadLesson, b5, kEncodings[1], false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadLesson, euk, kEncodings[2], false)->Unit(benchmark::kMillisecond);

@@ -7,5 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 data="$root/build/native/data"
 "$root/build/native/tools/fontbuild/morvane-fontbuild" "$data" >/dev/null
+# The characters the stroke source lacks are listed in strokebuild.log.
 "$root/build/native/tools/strokebuild/morvane-strokebuild" \
-  --source "$root/build/npm/node_modules/hanzi-writer-data" "$data" >/dev/null
+  --source "$root/build/npm/node_modules/hanzi-writer-data" "$data" >/dev/null \
+  2>"$root/build/strokebuild.log" || { cat "$root/build/strokebuild.log" >&2; exit 1; }

@@ -219,7 +219,12 @@ TEST_F(MenuProgram, MultiOpenReadsTheChosenFilesWithTheirProgressFiles) {
   EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
   SendMessageW(list, LB_SETSEL, TRUE, -1);
   SendMessageW(chooser, WM_COMMAND, IDOK, 0);
-  // The command ends once the set is read; this message waits behind it.
+  // "Show" is enabled once the set is read (the Wait box's own messages may
+  // let a command through before that).
+  HWND main = FindWindowExW(frame, nullptr, L"MorvaneCHSWnd", nullptr);
+  HWND show = FindWindowExW(main, nullptr, L"Button", L"Show");
+  for (int tries = 0; tries < 200 && !IsWindowEnabled(show); ++tries) Sleep(50);
+  ASSERT_TRUE(IsWindowEnabled(show));
   command(IDC_SHOW);
   EXPECT_EQ(windowOfTrainer(L"#32770", L"Wait"), nullptr);
   command(IDC_RIGHT);
