@@ -19,16 +19,18 @@ for f in "$drive" "$editor"; do
   [ -f "$f" ] || { echo "$f is missing: run scripts/build.sh" >&2; exit 1; }
 done
 
-# One item of a character with stroke order and feedback data (你), and a
-# second lesson for the chooser.
+# One item of a character with stroke order and feedback data (你), a
+# traditional one in a Big5 lesson (語), and a second lesson for the chooser.
 work="$root/build/gallery"
 mkdir -p "$work"
 printf '\xC4\xE3 [ni3] /you (informal)/\r\n' >"$work/you.gb"
+printf '\xBB\x79 [yu3] /language/\r\n' >"$work/language.b5"
 printf '\xC4\xE3\xBA\xC3 [ni3 hao3] /hello/\r\n\xD0\xBB\xD0\xBB [xie4 xie5] /thank you/\r\n' \
   >"$work/greetings.gb"
 
 MORVANE_WINE_DISPLAY=x11 xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/wine-prefix.sh"
-"$root/scripts/install-trainer.sh" -d "$work/you.gb" -c "$work/greetings.gb" >/dev/null
+"$root/scripts/install-trainer.sh" -d "$work/you.gb" -d "$work/language.b5" \
+  -c "$work/greetings.gb" >/dev/null
 wineserver -w
 
 # Wine's helpers inherit descriptors: keep their output out of any pipe.
@@ -56,6 +58,16 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
       width=$((right - left)) height=$((bottom - top))
     fi
     import -window root -crop "${width}x${height}+${left}+${top}" +repage "$out/$1.png"
+  }
+  # The first character tapped and its stroke animation caught part-way
+  # (the screen first, as the animation goes on while the window is found).
+  shootTap() {
+    wine "$drive" tap 16,22
+    sleep 1.5
+    import -window root "$work/whole.png"
+    wine "$drive" rect >"$work/rect"
+    read -r left top width height <"$work/rect"
+    convert "$work/whole.png" -crop "${width}x${height}+${left}+${top}" +repage "$out/$1.png"
   }
   # A dialog opened by a menu command, over the trainer, then cancelled.
   shootDialog() {
@@ -86,18 +98,20 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   shoot study-shown
   writeStrokes
   shoot strokes-judged
-  wine "$drive" tap 16,22
-  sleep 1.5
-  import -window root "$work/whole.png"
-  wine "$drive" rect >"$work/rect"
-  read -r left top width height <"$work/rect"
-  convert "$work/whole.png" -crop "${width}x${height}+${left}+${top}" +repage "$out/stroke-popup.png"
+  shootTap stroke-popup
   sleep 6
   shootDialog preferences 40005 "Morvane CHS Preferences"
   shootDialog about 40007 "About MorvaneCHS"
   shootDialog chooser 40002 "Open Multiple Files"
   wine "$drive" press Right
   shoot pass-finished
+  wine "$drive" close
+
+  # A traditional character from the Big5 databases, its popup part-way.
+  trainer "\\My Documents\\language.b5"
+  wine "$drive" press Show
+  shootTap study-big5
+  sleep 6
   wine "$drive" close
 
   export MORVANE_SCREEN=landscape
@@ -128,7 +142,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
 ' gallery "$drive" "$editor" "$out" "$work" </dev/null >/dev/null 2>&1 || true
 
 shots=(no-lesson study-hidden study-shown strokes-judged stroke-popup preferences about chooser
-  pass-finished study-landscape preferences-landscape chooser-landscape pass-finished-landscape
+  pass-finished study-big5 study-landscape preferences-landscape chooser-landscape pass-finished-landscape
   quillmark quillmark-about)
 missing=0
 for shot in "${shots[@]}"; do
