@@ -22,7 +22,8 @@ bool Cp936Codec::encode(const std::wstring& text, std::string& out) const {
   const size_t start = out.size();
   out.resize(start + size);
   BOOL usedDefault = FALSE;
-  WideCharToMultiByte(kCodePage, flags, text.data(), length, &out[start], size, "?", &usedDefault);
+  WideCharToMultiByte(kCodePage, flags, text.data(), length, &out[start], size, "?",
+                      &usedDefault);
   return !usedDefault;
 }
 

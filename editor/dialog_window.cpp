@@ -27,7 +27,8 @@ void DialogWindow::endDialog(INT_PTR result) {
   }
 }
 
-INT_PTR CALLBACK DialogWindow::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK DialogWindow::dialogProc(HWND hwnd, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     auto* self = reinterpret_cast<DialogWindow*>(lParam);
     SetWindowLongPtrW(hwnd, DWLP_USER, lParam);

@@ -26,12 +26,12 @@ int EditorWindow::templateId() { return IDD_QUILLMARK_DIALOG; }
 
 BOOL EditorWindow::onInitDialog() {
   addAboutToSystemMenu();
-  icon_ =
-      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-  smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), 0));
+  icon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                        GetSystemMetrics(SM_CXICON),
+                                        GetSystemMetrics(SM_CYICON), 0));
+  smallIcon_ = static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
   createHanziFont();
@@ -75,18 +75,10 @@ bool EditorWindow::onCommand(int id, int code, HWND) {
     return true;
   }
   switch (id) {
-    case IDC_NEXT:
-      editor_.next();
-      return true;
-    case IDC_PREVIOUS:
-      editor_.previous();
-      return true;
-    case IDC_DELETE:
-      editor_.deleteItem();
-      return true;
-    case IDC_INSERT:
-      editor_.insertItem();
-      return true;
+    case IDC_NEXT: editor_.next(); return true;
+    case IDC_PREVIOUS: editor_.previous(); return true;
+    case IDC_DELETE: editor_.deleteItem(); return true;
+    case IDC_INSERT: editor_.insertItem(); return true;
     case IDC_ITEM_LIST:
       if (code == LBN_SELCHANGE) editor_.selectItem();
       return true;
@@ -95,26 +87,13 @@ bool EditorWindow::onCommand(int id, int code, HWND) {
     case IDC_MEANING:
       if (code == EN_CHANGE) editor_.textChanged();
       return true;
-    case ID_FILE_OPEN:
-      editor_.openLesson();
-      return true;
-    case ID_FILE_NEW:
-      editor_.newLesson();
-      return true;
-    case ID_FILE_SAVE:
-      editor_.save();
-      return true;
-    case ID_FILE_SAVE_AS:
-      editor_.saveAs();
-      return true;
-    case ID_FILE_EXIT:
-      onOk();
-      return true;
-    case ID_HELP_ABOUT:
-      editor_.about();
-      return true;
-    default:
-      return false;
+    case ID_FILE_OPEN: editor_.openLesson(); return true;
+    case ID_FILE_NEW: editor_.newLesson(); return true;
+    case ID_FILE_SAVE: editor_.save(); return true;
+    case ID_FILE_SAVE_AS: editor_.saveAs(); return true;
+    case ID_FILE_EXIT: onOk(); return true;
+    case ID_HELP_ABOUT: editor_.about(); return true;
+    default: return false;
   }
 }
 

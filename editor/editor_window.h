@@ -17,8 +17,8 @@ namespace quillmark {
 class EditorWindow : public DialogWindow, private DialogControls {
  public:
   // The prompt, chooser, storage and codec must outlive the window.
-  EditorWindow(HINSTANCE instance, UserPrompt& prompt, FileChooser& chooser, LessonStorage& storage,
-               const TextCodec& codec);
+  EditorWindow(HINSTANCE instance, UserPrompt& prompt, FileChooser& chooser,
+               LessonStorage& storage, const TextCodec& codec);
   ~EditorWindow() override;
 
   INT_PTR run() { return runModal(instance_, templateId(), nullptr); }

@@ -66,15 +66,14 @@ std::unique_ptr<OutputFile> FileLessonStorage::createBeside(const std::wstring& 
   wchar_t name[MAX_PATH];
   if (!GetTempFileNameW(folderOf(path).c_str(), L"qmk", 0, name)) return nullptr;
   temporary = name;
-  HANDLE file =
-      CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<HandleOutput>(file);
 }
 
 bool FileLessonStorage::moveReplacing(const std::wstring& from, const std::wstring& to) {
-  return MoveFileExW(from.c_str(), to.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 void FileLessonStorage::remove(const std::wstring& path) { DeleteFileW(path.c_str()); }

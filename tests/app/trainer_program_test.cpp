@@ -11,6 +11,7 @@
 #include "lesson/weighted_lesson.h"
 #include "trainer_driver.h"
 #include "trainer_fixture.h"
+#include "win32_test_support.h"
 
 namespace morvane::test {
 namespace {
@@ -98,29 +99,10 @@ TEST_F(TrainerProgram, StudiedLessonLeavesItsProgressFile) {
   EXPECT_NE(GetFileAttributesW((lesson + L".st").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
 
-struct ProcessDialog {
-  DWORD process;
-  const wchar_t* title;
-  HWND found;
-};
-
-BOOL CALLBACK findProcessDialog(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<ProcessDialog*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t title[128] = L"";
-  GetWindowTextW(window, title, 128);
-  if (owner != search->process || wcscmp(title, search->title) != 0) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-// The process's top-level window with this title, waiting up to 30 s.
+// The process's dialog with this title, waiting up to 30 s.
 HWND waitForDialog(DWORD process, const wchar_t* title) {
   for (int i = 0; i < 300; ++i) {
-    ProcessDialog search{process, title, nullptr};
-    EnumWindows(findProcessDialog, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
+    if (HWND dialog = quillmark::fakes::dialogOfProcess(process, title)) return dialog;
     Sleep(100);
   }
   return nullptr;

@@ -24,27 +24,21 @@ std::vector<std::wstring> childTexts(HWND window) {
   return texts;
 }
 
-namespace {
-
-// A visible dialog of this process with the title: tests running side by
-// side open dialogs of the same titles.
-HWND ownDialog(const std::wstring& title) {
+HWND dialogOfProcess(DWORD process, const std::wstring& title) {
   for (HWND dialog = FindWindowExW(nullptr, nullptr, L"#32770", title.c_str()); dialog;
        dialog = FindWindowExW(nullptr, dialog, L"#32770", title.c_str())) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(dialog, &process);
-    if (process == GetCurrentProcessId() && IsWindowVisible(dialog)) return dialog;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(dialog, &owner);
+    if (owner == process && IsWindowVisible(dialog)) return dialog;
   }
   return nullptr;
 }
-
-}  // namespace
 
 std::thread answerDialog(const std::wstring& title, int command,
                          std::function<void(HWND)> inspect) {
   return std::thread([title, command, inspect] {
     for (int tries = 0; tries < 200; ++tries) {
-      HWND dialog = ownDialog(title);
+      HWND dialog = dialogOfProcess(GetCurrentProcessId(), title);
       if (dialog) {
         if (inspect) inspect(dialog);
         PostMessageW(dialog, WM_COMMAND, command, 0);

@@ -18,6 +18,10 @@ void startWatchdog(int seconds);
 // The texts of a window's children, in creation order.
 std::vector<std::wstring> childTexts(HWND window);
 
+// A visible dialog of the process with this title, or null: tests running
+// side by side open dialogs of the same titles.
+HWND dialogOfProcess(DWORD process, const std::wstring& title);
+
 // Waits on its own thread for a dialog titled `title`, lets `inspect` look at
 // it, then sends it the command (IDOK, IDYES, IDNO...). Join it after the
 // action that opens the dialog has returned.
