@@ -170,9 +170,9 @@ TEST_F(FontsAndFeedback, MarksSayWhichCharactersHaveFeedbackData) {
   writeFeedbackData({{0xc4e3, {{4, 4, 4}}}});
   start(writeLesson("a.gb", kOneItem).c_str());
   ASSERT_NE(main()->currentItem, nullptr);
-  ASSERT_EQ(main()->currentItem->hanziMarks.size(), 2u);
-  EXPECT_EQ(main()->currentItem->hanziMarks[0], 2);  // 你: feedback, no strokes
-  EXPECT_EQ(main()->currentItem->hanziMarks[1], 0);
+  ASSERT_EQ(hanziMarks().size(), 2u);
+  EXPECT_EQ(hanziMarks()[0], 2);  // 你: feedback, no strokes
+  EXPECT_EQ(hanziMarks()[1], 0);
   EXPECT_TRUE(main()->hanziView->strokeDataApplies);
   close();
   // The same codes in a EUC-KR lesson are other characters: no data.
@@ -180,7 +180,7 @@ TEST_F(FontsAndFeedback, MarksSayWhichCharactersHaveFeedbackData) {
   start(writeLesson("a.euk", kOneItem).c_str());
   removeDeviceFile(L"\\Windows\\uwksc-16.hbf");
   ASSERT_NE(main()->currentItem, nullptr);
-  EXPECT_EQ(main()->currentItem->hanziMarks[0], 0);
+  EXPECT_EQ(hanziMarks()[0], 0);
   // Nor does a tap look up its strokes: the press simply ends.
   EXPECT_FALSE(main()->hanziView->strokeDataApplies);
   EXPECT_FALSE(main()->readingView->strokeDataApplies);
@@ -202,7 +202,7 @@ TEST_F(FontsAndFeedback, Big5LessonsStudyWithTheTraditionalDatabases) {
   writeStrokeIndex(L"lgstrokescht", {0xbac3});
   start(writeLesson("a.b5", kOneItem).c_str());
   ASSERT_NE(main()->currentItem, nullptr);
-  EXPECT_EQ(main()->currentItem->hanziMarks, (std::vector<uint8_t>{2, 1}));
+  EXPECT_EQ(hanziMarks(), (std::vector<uint8_t>{2, 1}));
   EXPECT_TRUE(main()->hanziView->strokeDataApplies);
   EXPECT_EQ(penColour(stroke(60, 50, 10, 50)), RGB(255, 102, 0));
   EXPECT_EQ(lastColour(), RGB(255, 0, 0));               // backwards against c4e3's record
@@ -210,7 +210,7 @@ TEST_F(FontsAndFeedback, Big5LessonsStudyWithTheTraditionalDatabases) {
   close();
   // A GB lesson of the same bytes still reads the simplified files.
   start(writeLesson("a.gb", kOneItem).c_str());
-  EXPECT_EQ(main()->currentItem->hanziMarks, (std::vector<uint8_t>{0, 2}));
+  EXPECT_EQ(hanziMarks(), (std::vector<uint8_t>{0, 2}));
   close();
 
   writeSwitch(L"lgStrokes", 1);
@@ -239,7 +239,7 @@ TEST_F(FontsAndFeedback, MarksCombineStrokeAndFeedbackData) {
   writeFeedbackData({{0xc4e3, {{4, 4, 4}}}, {0xd0bb, {{4, 4, 4}}}});
   start(writeLesson("a.gb", std::string(kNi) + kHao + kXie + kMen + " [x] /y/\n").c_str());
   ASSERT_NE(main()->currentItem, nullptr);
-  EXPECT_EQ(main()->currentItem->hanziMarks, (std::vector<uint8_t>{3, 1, 2, 0}));
+  EXPECT_EQ(hanziMarks(), (std::vector<uint8_t>{3, 1, 2, 0}));
 }
 
 TEST_F(FontsAndFeedback, StrokesOfATwoCharacterItemAreJudgedInTurn) {

@@ -77,8 +77,8 @@ TEST_F(StudyScreen, OpenedLessonHidesTheHanziUntilShow) {
   EXPECT_EQ(status().total, 3);
   EXPECT_EQ(main()->hanziView->textEnabled, 0);
   EXPECT_EQ(main()->readingView->textEnabled, 1);
-  EXPECT_EQ(meaning(), std::wstring(main()->currentItem->meaning.get()));
-  EXPECT_EQ(main()->hanziView->chars.Count(), main()->currentItem->hanzi.Count());
+  EXPECT_EQ(meaning(), main()->currentItem->meaning());
+  EXPECT_EQ(main()->hanziView->chars.Count(), main()->currentItem->hanzi().Count());
 
   click(main()->showButton);
   EXPECT_EQ(main()->state(), StudyState::ItemShown);

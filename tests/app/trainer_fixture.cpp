@@ -177,6 +177,12 @@ std::wstring TrainerTest::meaning() const {
   return text;
 }
 
+std::vector<uint8_t> TrainerTest::hanziMarks() const {
+  if (main()->currentItem == nullptr) return {};
+  const auto marks = main()->currentItem->hanziMarks();
+  return {marks.begin(), marks.end()};
+}
+
 std::wstring TrainerTest::lessonPath(const std::string& name) const {
   return lessonFolder + L"\\" + std::wstring(name.begin(), name.end());
 }

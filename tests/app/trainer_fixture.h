@@ -67,6 +67,8 @@ class TrainerTest : public ::testing::Test {
   void pressDown() { SendMessageW(main()->hwnd, WM_KEYDOWN, VK_DOWN, 0); }
   MainWindow* main() const { return frameState.mainWindow; }
   std::wstring meaning() const;
+  // The current item's Hanzi marks (none without an item).
+  std::vector<uint8_t> hanziMarks() const;
   std::wstring lessonPath(const std::string& name) const;
   // Writes a lesson file into the test's lesson folder; returns its path.
   std::wstring writeLesson(const std::string& name, const std::string& bytes) const;

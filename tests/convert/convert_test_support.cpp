@@ -27,8 +27,7 @@ std::vector<ItemText> lessonItems(const std::wstring& path) {
   std::vector<ItemText> items;
   for (int32_t i = 0; i < lesson.itemCount(); ++i) {
     const LessonItem& item = *lesson.itemAt(i);
-    items.push_back(
-        {cells(item.hanzi), cells(item.reading), item.meaning ? toUtf8(item.meaning.get()) : ""});
+    items.push_back({cells(item.hanzi()), cells(item.reading()), toUtf8(item.meaning())});
   }
   return items;
 }

@@ -153,15 +153,17 @@ class PlainReader : public TokenReader {
   TokenReader& inner_;
 };
 
-// The items readItem builds through the plain TokenReader interface.
+// The items the item reader builds through the plain TokenReader interface.
 std::string readByItemReader(const std::string& bytes, EncodingCode code) {
   MemoryFile file(bytes);
   auto reader = makeTokenReader(file, code);
   PlainReader plain(*reader);
+  ItemStorage storage;
+  ItemReader itemReader(plain, storage);
   std::string out;
   for (;;) {
-    auto item = readItem(plain);
-    if (!item->valid) break;
+    const LessonItem* item = itemReader.next();
+    if (item == nullptr || !item->valid) break;
     out += testing::describeItem(*item) + "\n";
   }
   return out;

@@ -2,6 +2,7 @@
 // class rather than by line.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <random>
 #include <string>
@@ -17,21 +18,38 @@ namespace {
 using testing::cells;
 using testing::MemoryFile;
 
-// The items of a GB (or other) byte string, as the file loop would read them.
-std::vector<std::unique_ptr<LessonItem>> readItems(const std::string& bytes,
-                                                   EncodingCode code = EncodingCode::Gb) {
+// The items of a GB (or other) byte string, as the file loop would read
+// them, with the storage they live in.
+struct ReadItems {
+  std::unique_ptr<ItemStorage> storage = std::make_unique<ItemStorage>();
+  std::vector<LessonItem*> items;
+
+  size_t size() const { return items.size(); }
+  bool empty() const { return items.empty(); }
+  LessonItem* operator[](size_t i) const { return items[i]; }
+  auto begin() const { return items.begin(); }
+  auto end() const { return items.end(); }
+};
+
+ReadItems readItems(const std::string& bytes, EncodingCode code = EncodingCode::Gb) {
   MemoryFile file(bytes);
   auto reader = makeTokenReader(file, code);
-  std::vector<std::unique_ptr<LessonItem>> items;
+  ReadItems read;
+  ItemReader itemReader(*reader, *read.storage);
   for (;;) {
-    auto item = readItem(*reader);
-    if (!item->valid) break;
-    items.push_back(std::move(item));
+    LessonItem* item = itemReader.next();
+    if (item == nullptr || !item->valid) break;
+    read.items.push_back(item);
   }
-  return items;
+  return read;
 }
 
-std::wstring meaning(const LessonItem& item) { return item.meaning.get(); }
+std::wstring meaning(const LessonItem& item) { return item.meaning(); }
+
+template <class Mark>
+std::vector<uint8_t> bytesOf(ItemList<Mark> marks) {
+  return {marks.begin(), marks.end()};
+}
 
 const std::string kNiHao = "\xc4\xe3\xba\xc3";  // two Hanzi
 
@@ -39,14 +57,15 @@ TEST(ItemReader, TheWrittenForm) {
   auto items = readItems(kNiHao + " [zhong1 guo2] /hello/how are you/\r\n");
   ASSERT_EQ(items.size(), 1u);
   const LessonItem& item = *items[0];
-  EXPECT_EQ(item.hanzi.count, 2);
-  EXPECT_EQ(cells(item.hanzi), "<c4e3><bac3>");
-  EXPECT_EQ(item.reading.count, 11);
-  EXPECT_EQ(cells(item.reading), "zhong1 guo2");
-  EXPECT_EQ(LessonItem::cellAt(item.reading, 0)->first, 0);
+  EXPECT_EQ(item.hanzi().Count(), 2);
+  EXPECT_EQ(cells(item.hanzi()), "<c4e3><bac3>");
+  EXPECT_EQ(item.reading().Count(), 11);
+  EXPECT_EQ(cells(item.reading()), "zhong1 guo2");
+  EXPECT_EQ(item.reading()[0].first, 0);
   EXPECT_EQ(meaning(item), L"hello; how are you");
-  EXPECT_EQ(item.hanziMarks, std::vector<uint8_t>(2, 0));
-  EXPECT_EQ(item.readingMarks, std::vector<uint8_t>(11, 3));
+  EXPECT_STREQ(item.meaningBytes(), "hello; how are you");
+  EXPECT_EQ(bytesOf(item.hanziMarks()), std::vector<uint8_t>(2, 0));
+  EXPECT_EQ(bytesOf(item.readingMarks()), std::vector<uint8_t>(11, 3));
 }
 
 TEST(ItemReader, ItemsFollowEachOtherInFileOrder) {
@@ -54,21 +73,21 @@ TEST(ItemReader, ItemsFollowEachOtherInFileOrder) {
   ASSERT_EQ(items.size(), 3u);
   EXPECT_EQ(meaning(*items[0]), L"item 0");
   EXPECT_EQ(meaning(*items[2]), L"item 2");
-  EXPECT_EQ(cells(items[1]->hanzi), "<b0a2><d7d6>");
+  EXPECT_EQ(cells(items[1]->hanzi()), "<b0a2><d7d6>");
 }
 
 TEST(ItemReader, ReadingTraps) {
   auto items = readItems(kNiHao + " [a/b] /x/\r\n" + kNiHao + " [] /y/\r\n");
   ASSERT_EQ(items.size(), 2u);
-  EXPECT_EQ(cells(items[0]->reading), "a;b");
-  EXPECT_EQ(cells(items[1]->reading), " ");
-  EXPECT_EQ(items[1]->readingMarks.size(), 1u);
+  EXPECT_EQ(cells(items[0]->reading()), "a;b");
+  EXPECT_EQ(cells(items[1]->reading()), " ");
+  EXPECT_EQ(items[1]->readingMarks().size(), 1u);
 }
 
 TEST(ItemReader, ReadingMayHoldDoubleByteCharactersAndNeedsNoBracket) {
   auto items = readItems(kNiHao + " \xa4\xcb\xa4\xdb] /z/\r\n");
   ASSERT_EQ(items.size(), 1u);
-  EXPECT_EQ(cells(items[0]->reading), "<a4cb><a4db>");
+  EXPECT_EQ(cells(items[0]->reading()), "<a4cb><a4db>");
 }
 
 TEST(ItemReader, MeaningSenses) {
@@ -97,7 +116,7 @@ TEST(ItemReader, TitleTextBeforeTheFirstItemIsSkipped) {
   auto items = readItems("Lesson 1: greetings [really] /not an item/\r\n" + kNiHao +
                          " [ni3 hao3] /hello/\r\n");
   ASSERT_EQ(items.size(), 1u);
-  EXPECT_EQ(cells(items[0]->reading), "ni3 hao3");
+  EXPECT_EQ(cells(items[0]->reading()), "ni3 hao3");
 }
 
 TEST(ItemReader, FileEndingInsideAReadingDropsOnlyThatItem) {
@@ -122,7 +141,7 @@ TEST(ItemReader, DoubleByteLetterInAMeaningStartsANewItem) {
   auto items = readItems(kNiHao + " [a] /caf\xa8\xa6 [b] /rest/\r\n");
   ASSERT_EQ(items.size(), 2u);
   EXPECT_EQ(meaning(*items[0]), L"caf");
-  EXPECT_EQ(cells(items[1]->hanzi), "<a8a6>");
+  EXPECT_EQ(cells(items[1]->hanzi()), "<a8a6>");
   EXPECT_EQ(meaning(*items[1]), L"rest");
 }
 
@@ -148,8 +167,8 @@ TEST(ItemReader, IsoJpLessonWithKanaReadings) {
   std::string line = kanji + " [" + kana + "] /Japan/\r\n";
   auto items = readItems(line + line, EncodingCode::Iso2022Jp);
   ASSERT_EQ(items.size(), 2u);
-  EXPECT_EQ(cells(items[1]->hanzi), "<467c><4b5c>");
-  EXPECT_EQ(cells(items[1]->reading), "<244b><245b><2473>");
+  EXPECT_EQ(cells(items[1]->hanzi()), "<467c><4b5c>");
+  EXPECT_EQ(cells(items[1]->reading()), "<244b><245b><2473>");
   EXPECT_EQ(meaning(*items[1]), L"Japan");
 }
 
@@ -157,8 +176,8 @@ TEST(ItemReader, EucJpCellsAreFolded) {
   auto items = readItems("\xc6\xfc\xcb\xdc [\xa4\xcb\xa4\xdb\xa4\xf3] /Japan/\r\n",
                          EncodingCode::EucJp);
   ASSERT_EQ(items.size(), 1u);
-  EXPECT_EQ(cells(items[0]->hanzi), "<467c><4b5c>");
-  EXPECT_EQ(cells(items[0]->reading), "<244b><245b><2473>");
+  EXPECT_EQ(cells(items[0]->hanzi()), "<467c><4b5c>");
+  EXPECT_EQ(cells(items[0]->reading()), "<244b><245b><2473>");
 }
 
 TEST(ItemReader, AWholePassageIsKeptAsOneItem) {
@@ -173,8 +192,8 @@ TEST(ItemReader, AWholePassageIsKeptAsOneItem) {
   auto items =
       readItems(hanzi + " [" + pinyin + "] /" + translation + "/\r\n" + testing::gbItems(1));
   ASSERT_EQ(items.size(), 2u);
-  EXPECT_EQ(items[0]->hanzi.count, 400);
-  EXPECT_EQ(cells(items[0]->reading), pinyin);
+  EXPECT_EQ(items[0]->hanzi().Count(), 400);
+  EXPECT_EQ(cells(items[0]->reading()), pinyin);
   EXPECT_EQ(meaning(*items[0]), std::wstring(translation.begin(), translation.end()));
 }
 
@@ -185,11 +204,30 @@ TEST(ItemReader, OverlongPartsAreCutAtTheirLimits) {
   auto items = readItems(longHanzi + " [" + longText + "] /" + longText + "/\r\n" +
                          testing::gbItems(1));
   ASSERT_EQ(items.size(), 2u);
-  EXPECT_EQ(items[0]->hanzi.count, kMaxItemCells);
-  EXPECT_EQ(items[0]->reading.count, kMaxItemCells);
-  EXPECT_EQ(items[0]->hanziMarks.size(), static_cast<size_t>(kMaxItemCells));
+  EXPECT_EQ(items[0]->hanzi().Count(), kMaxItemCells);
+  EXPECT_EQ(items[0]->reading().Count(), kMaxItemCells);
+  EXPECT_EQ(items[0]->hanziMarks().size(), static_cast<size_t>(kMaxItemCells));
   EXPECT_EQ(meaning(*items[0]).size(), kMaxMeaningBytes);
   EXPECT_EQ(meaning(*items[1]), L"item 0");
+}
+
+TEST(ItemReader, ItemsInOneStorageKeepTheirPartsApart) {
+  // Items of odd and even sizes side by side: marking one item's cells must
+  // leave its meaning and the next item whole.
+  auto items = readItems(kNiHao + " [a] /x/\r\n" + "\xb0\xa1 [bc/d] /one/two/\r\n" +
+                         kNiHao + " [] /y/\r\n");
+  ASSERT_EQ(items.size(), 3u);
+  for (LessonItem* item : items) {
+    for (uint8_t& mark : item->hanziMarks()) mark = 0xFF;
+  }
+  EXPECT_EQ(cells(items[0]->hanzi()), "<c4e3><bac3>");
+  EXPECT_EQ(meaning(*items[0]), L"x");
+  EXPECT_EQ(cells(items[1]->hanzi()), "<b0a1>");
+  EXPECT_EQ(cells(items[1]->reading()), "bc;d");
+  EXPECT_EQ(bytesOf(items[1]->readingMarks()), std::vector<uint8_t>(4, 3));
+  EXPECT_EQ(meaning(*items[1]), L"one; two");
+  EXPECT_EQ(cells(items[2]->reading()), " ");
+  EXPECT_EQ(meaning(*items[2]), L"y");
 }
 
 TEST(ItemReader, HostileBytesKeepItemsConsistent) {
@@ -205,12 +243,12 @@ TEST(ItemReader, HostileBytesKeepItemsConsistent) {
         bytes += (random() % 3 == 0) ? kSpecial[random() % (sizeof kSpecial - 1)]
                                      : static_cast<char>(random() % 256);
       }
-      for (const auto& item : readItems(bytes, code)) {
-        ASSERT_GT(item->hanzi.count, 0);
-        ASSERT_GT(item->reading.count, 0);
-        ASSERT_EQ(item->hanziMarks.size(), static_cast<size_t>(item->hanzi.count));
-        ASSERT_EQ(item->readingMarks.size(), static_cast<size_t>(item->reading.count));
-        ASSERT_TRUE(item->meaning);
+      for (const LessonItem* item : readItems(bytes, code)) {
+        ASSERT_GT(item->hanzi().Count(), 0);
+        ASSERT_GT(item->reading().Count(), 0);
+        ASSERT_EQ(bytesOf(item->hanziMarks()), std::vector<uint8_t>(item->hanzi().size(), 0));
+        ASSERT_EQ(bytesOf(item->readingMarks()), std::vector<uint8_t>(item->reading().size(), 3));
+        ASSERT_LE(std::strlen(item->meaningBytes()), kMaxMeaningBytes);
       }
     }
   }

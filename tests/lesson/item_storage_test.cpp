@@ -12,13 +12,18 @@
 namespace morvane {
 namespace {
 
+template <class T>
+T* take(ItemStorage& storage, size_t n) {
+  return static_cast<T*>(storage.allocate(n * sizeof(T), alignof(T)));
+}
+
 TEST(ItemStorage, PiecesAreAlignedAndNeverOverlap) {
   ItemStorage storage;
   std::vector<std::pair<uintptr_t, uintptr_t>> pieces;
   for (int i = 0; i < 20000; ++i) {
     // Odd byte counts between pointer-sized pieces, as cells and slots alternate.
-    auto* cells = storage.allocate<uint16_t>(static_cast<size_t>(1 + i % 7));
-    auto* slots = storage.allocate<void*>(static_cast<size_t>(1 + i % 5));
+    auto* cells = take<uint16_t>(storage, static_cast<size_t>(1 + i % 7));
+    auto* slots = take<void*>(storage, static_cast<size_t>(1 + i % 5));
     ASSERT_NE(cells, nullptr);
     ASSERT_NE(slots, nullptr);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(slots) % alignof(void*), 0u);
@@ -33,10 +38,10 @@ TEST(ItemStorage, PiecesAreAlignedAndNeverOverlap) {
 
 TEST(ItemStorage, ALargeRequestGetsABlockOfItsOwn) {
   ItemStorage storage;
-  auto* first = storage.allocate<char>(16);
+  auto* first = take<char>(storage, 16);
   // 100,000 slots: well over a quarter of a block.
-  auto* large = storage.allocate<void*>(100000);
-  auto* next = storage.allocate<char>(16);
+  auto* large = take<void*>(storage, 100000);
+  auto* next = take<char>(storage, 16);
   ASSERT_NE(large, nullptr);
   large[99999] = first;
   // The small pieces keep following each other in the block in use.
@@ -46,14 +51,14 @@ TEST(ItemStorage, ALargeRequestGetsABlockOfItsOwn) {
 
 TEST(ItemStorage, APieceLargerThanTheGrowingBlockStillFitsWhole) {
   ItemStorage storage;
-  auto* first = storage.allocate<char>(16);
+  auto* first = take<char>(storage, 16);
   // Larger than the early blocks, smaller than a block of its own.
   const size_t size = 40000;
-  auto* middle = storage.allocate<char>(size);
+  auto* middle = take<char>(storage, size);
   ASSERT_NE(middle, nullptr);
   std::fill(middle, middle + size, 'm');
   for (int i = 0; i < 1000; ++i) {
-    auto* small = storage.allocate<char>(8);
+    auto* small = take<char>(storage, 8);
     std::fill(small, small + 8, 's');
     ASSERT_TRUE(small + 8 <= middle || small >= middle + size);
     ASSERT_TRUE(small + 8 <= first || small >= first + 16);

@@ -79,7 +79,7 @@ TEST_F(LessonTest, EncodingComesFromTheExtension) {
   // The same bytes read as EUC-JP are folded to 7 bits.
   Lesson lesson(folder.write(L"a.euc", gbItems(1)), 0);
   ASSERT_EQ(lesson.itemCount(), 1);
-  EXPECT_EQ(LessonItem::cellAt(lesson.itemAt(0)->hanzi, 0)->code(), 0x3021);
+  EXPECT_EQ(lesson.itemAt(0)->hanzi()[0].code(), 0x3021);
 }
 
 TEST_F(LessonTest, FurtherFilesAppendAndResetCounters) {

@@ -44,14 +44,13 @@ std::string readBytes(const std::wstring& path) {
   return bytes;
 }
 
-std::string cells(const PtrArray& list) {
+std::string cells(CellList list) {
   std::string out;
-  for (int32_t i = 0; i < list.count; ++i) {
-    const CharToken* cell = LessonItem::cellAt(list, i);
-    if (cell->first == 0) {
-      out += static_cast<char>(cell->second);
+  for (const CharToken& cell : list) {
+    if (cell.first == 0) {
+      out += static_cast<char>(cell.second);
     } else {
-      out += "<" + hexKey(cell->code()) + ">";
+      out += "<" + hexKey(cell.code()) + ">";
     }
   }
   return out;

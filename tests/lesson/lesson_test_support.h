@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "lesson/lesson_item.h"
 #include "memory_file_system.h"
 #include "platform/file.h"
-#include "base/ptr_array.h"
 
 namespace morvane::testing {
 
@@ -35,7 +35,7 @@ std::string readBytes(const std::wstring& path);
 
 // Hanzi or reading cells as text: single-byte cells as their character,
 // double-byte ones as their four-digit key in angle brackets ("<c4e3>").
-std::string cells(const PtrArray& list);
+std::string cells(CellList list);
 
 // A seed after which the generator's first number is r (0..32767), for
 // worked examples of the draws.

@@ -2,6 +2,7 @@
 // byte at a time.
 #include "reference_lesson_reader.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "lesson/lesson.h"
@@ -257,18 +258,17 @@ std::string describeItem(const ReferenceItem& item) {
 
 std::string describeItem(const LessonItem& item) {
   ReferenceItem same;
-  for (int32_t i = 0; i < item.hanzi.count; ++i) {
-    same.hanzi.push_back(LessonItem::cellAt(item.hanzi, i)->code());
-  }
-  for (int32_t i = 0; i < item.reading.count; ++i) {
-    same.reading.push_back(LessonItem::cellAt(item.reading, i)->code());
-  }
-  for (const wchar_t* c = item.meaning.get(); c && *c; ++c) {
-    same.meaning += static_cast<char>(*c);
-  }
+  for (const CharToken& cell : item.hanzi()) same.hanzi.push_back(cell.code());
+  for (const CharToken& cell : item.reading()) same.reading.push_back(cell.code());
+  same.meaning = item.meaningBytes();
   std::string text = describeItem(same);
-  if (item.hanziMarks != std::vector<uint8_t>(item.hanzi.count, 0)) text += " (hanzi marks)";
-  if (item.readingMarks != std::vector<uint8_t>(item.reading.count, 3)) text += " (reading marks)";
+  const auto hanziMarks = item.hanziMarks();
+  const auto readingMarks = item.readingMarks();
+  auto all = [](auto marks, uint8_t value) {
+    return std::all_of(marks.begin(), marks.end(), [&](uint8_t m) { return m == value; });
+  };
+  if (!all(hanziMarks, 0)) text += " (hanzi marks)";
+  if (!all(readingMarks, 3)) text += " (reading marks)";
   if (!item.valid) text += " (not valid)";
   return text;
 }

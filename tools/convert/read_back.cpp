@@ -8,11 +8,10 @@ namespace morvane {
 
 namespace {
 
-bool sameCells(const PtrArray& cells, const std::vector<CharToken>& expected) {
-  if (cells.count != static_cast<int32_t>(expected.size())) return false;
-  for (int32_t i = 0; i < cells.count; ++i) {
-    const CharToken* cell = LessonItem::cellAt(cells, i);
-    if (cell->code() != expected[static_cast<size_t>(i)].code()) return false;
+bool sameCells(CellList cells, const std::vector<CharToken>& expected) {
+  if (cells.size() != expected.size()) return false;
+  for (int32_t i = 0; i < cells.Count(); ++i) {
+    if (cells[i].code() != expected[static_cast<size_t>(i)].code()) return false;
   }
   return true;
 }
@@ -29,11 +28,11 @@ std::string checkReadBack(const std::wstring& path, const std::vector<PlannedIte
   for (size_t i = 0; i < items.size() && i < read; ++i) {
     const LessonItem& got = *lesson.itemAt(static_cast<int32_t>(i));
     const PlannedItem& meant = items[i];
-    if (!sameCells(got.hanzi, meant.hanzi)) return where(i, meant) + ": the Hanzi read back differ";
-    if (!sameCells(got.reading, meant.reading)) {
+    if (!sameCells(got.hanzi(), meant.hanzi)) return where(i, meant) + ": the Hanzi read back differ";
+    if (!sameCells(got.reading(), meant.reading)) {
       return where(i, meant) + ": the reading read back differs";
     }
-    if (!got.meaning || got.meaning.get() != trainerMeaning(meant.meaning)) {
+    if (got.meaning() != trainerMeaning(meant.meaning)) {
       return where(i, meant) + ": the meaning read back differs";
     }
   }

@@ -17,12 +17,10 @@ namespace {
 
 // The text of Hanzi or reading cells: ASCII as itself, double-byte cells
 // decoded; anything else becomes U+FFFD and is counted.
-std::u32string cellText(const PtrArray& cells, LessonCharset& charset, int64_t& undecodable) {
+std::u32string cellText(CellList cells, LessonCharset& charset, int64_t& undecodable) {
   std::u32string text;
-  for (int32_t i = 0; i < cells.count; ++i) {
-    const CharToken* cell = LessonItem::cellAt(cells, i);
-    char32_t c =
-        cell->first == 0 ? (cell->second < 0x80 ? cell->second : 0) : charset.charFor(*cell);
+  for (const CharToken& cell : cells) {
+    char32_t c = cell.first == 0 ? (cell.second < 0x80 ? cell.second : 0) : charset.charFor(cell);
     if (c == 0) {
       ++undecodable;
       c = U'\uFFFD';
@@ -86,9 +84,9 @@ int convertToTsv(const std::vector<std::wstring>& lessons, const std::wstring& o
     LessonCharset charset(encodingForPath(lessons[f]));
     for (int32_t k = 0; k < records[f].itemCount; ++k, ++index) {
       const LessonItem& item = *lesson->itemAt(index);
-      out += tsvField(utf8FromCodePoints(cellText(item.hanzi, charset, undecodable))) + "\t";
-      out += tsvField(utf8FromCodePoints(cellText(item.reading, charset, undecodable))) + "\t";
-      out += tsvField(item.meaning ? toUtf8(item.meaning.get()) : "") + "\t";
+      out += tsvField(utf8FromCodePoints(cellText(item.hanzi(), charset, undecodable))) + "\t";
+      out += tsvField(utf8FromCodePoints(cellText(item.reading(), charset, undecodable))) + "\t";
+      out += tsvField(toUtf8(item.meaning())) + "\t";
       out += weightTag(lesson->weights().weightAt(index)) + "\n";
     }
     ItemWeights scratch;

@@ -2,16 +2,13 @@
 // enough for each item beforehand.
 #include "json_items.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cwchar>
 #include <vector>
 
 #include "json_text.h"
-#include "platform/utf8.h"
 
 namespace morvane {
 
@@ -51,14 +48,14 @@ char* put(char* at, const char* text) {
 }
 
 // ["b0a8", "b9dc"]: eight bytes a cell at most, and the brackets.
-char* putKeys(char* at, const PtrArray& cells) {
+char* putKeys(char* at, CellList cells) {
   *at++ = '[';
-  for (int32_t i = 0; i < cells.count; ++i) {
+  for (int32_t i = 0; i < cells.Count(); ++i) {
     if (i > 0) {
       *at++ = ',';
       *at++ = ' ';
     }
-    const uint16_t code = LessonItem::cellAt(cells, i)->code();
+    const uint16_t code = cells[i].code();
     at[0] = '"';
     at[1] = kHexDigits[code >> 12];
     at[2] = kHexDigits[(code >> 8) & 0xF];
@@ -72,36 +69,25 @@ char* putKeys(char* at, const PtrArray& cells) {
 }
 
 // A meaning's characters are the file's bytes (0 to 255), so each becomes
-// one or two bytes of UTF-8: six bytes of JSON at most. Anything else goes
-// through the general conversion, ready in `utf8`.
+// one or two bytes of UTF-8: six bytes of JSON at most.
 struct MeaningText {
-  const wchar_t* wide = L"";
-  size_t length = 0;
-  bool bytesOnly = true;
-  std::string utf8;
+  const char* bytes;
+  size_t length;
 
-  explicit MeaningText(const LessonItem& item) {
-    if (item.meaning) wide = item.meaning.get();
-    length = std::wcslen(wide);
-    bytesOnly = std::all_of(wide, wide + length, [](wchar_t c) { return c <= 0xFF; });
-    if (!bytesOnly) utf8 = toUtf8(wide);
-  }
-  size_t maxJsonBytes() const { return 2 + 6 * (bytesOnly ? length : utf8.size()); }
+  explicit MeaningText(const LessonItem& item)
+      : bytes(item.meaningBytes()), length(std::strlen(item.meaningBytes())) {}
+  size_t maxJsonBytes() const { return 2 + 6 * length; }
 
   char* put(char* at) const {
     *at++ = '"';
-    if (bytesOnly) {
-      for (size_t i = 0; i < length; ++i) {
-        const auto c = static_cast<uint32_t>(wide[i]);
-        if (c < 0x80) {
-          at = putJsonByte(at, static_cast<uint8_t>(c));
-        } else {
-          *at++ = static_cast<char>(0xC0 | (c >> 6));
-          *at++ = static_cast<char>(0x80 | (c & 0x3F));
-        }
+    for (size_t i = 0; i < length; ++i) {
+      const auto c = static_cast<uint8_t>(bytes[i]);
+      if (c < 0x80) {
+        at = putJsonByte(at, c);
+      } else {
+        *at++ = static_cast<char>(0xC0 | (c >> 6));
+        *at++ = static_cast<char>(0x80 | (c & 0x3F));
       }
-    } else {
-      for (char c : utf8) at = putJsonByte(at, static_cast<uint8_t>(c));
     }
     *at++ = '"';
     return at;
@@ -135,12 +121,12 @@ void writeJsonItems(WeightedLesson& lesson, std::ostream& out) {
       weight = weightText(w);
     }
     const MeaningText meaning(*item);
-    const size_t cells = static_cast<size_t>(item->hanzi.count) + static_cast<size_t>(item->reading.count);
+    const size_t cells = item->hanzi().size() + item->reading().size();
     char* at = writer.room(96 + 8 * cells + meaning.maxJsonBytes() + weight.size());
     at = put(at, i > 0 ? ",\n  {\"hanzi\": " : "\n  {\"hanzi\": ");
-    at = putKeys(at, item->hanzi);
+    at = putKeys(at, item->hanzi());
     at = put(at, ", \"reading\": ");
-    at = putKeys(at, item->reading);
+    at = putKeys(at, item->reading());
     at = put(at, ", \"meaning\": ");
     at = meaning.put(at);
     at = put(at, ", \"weight\": ");

@@ -43,31 +43,30 @@ std::string progressSentence(const FileAnalysis& file) {
   }
 }
 
-std::string hanziText(const PtrArray& cells) {
+std::string hanziText(CellList cells) {
   std::string out;
-  for (int32_t i = 0; i < cells.count; ++i) {
+  for (int32_t i = 0; i < cells.Count(); ++i) {
     if (i > 0) out += ' ';
-    out += hexKey(LessonItem::cellAt(cells, i)->code());
+    out += hexKey(cells[i].code());
   }
   return out;
 }
 
 // Single-byte cells as text, double-byte ones as <hex key>.
-std::string readingText(const PtrArray& cells) {
+std::string readingText(CellList cells) {
   std::string out;
-  for (int32_t i = 0; i < cells.count; ++i) {
-    const CharToken* cell = LessonItem::cellAt(cells, i);
-    if (cell->first == 0 && cell->second >= 0x20 && cell->second < 0x7F) {
-      out += static_cast<char>(cell->second);
+  for (const CharToken& cell : cells) {
+    if (cell.first == 0 && cell.second >= 0x20 && cell.second < 0x7F) {
+      out += static_cast<char>(cell.second);
     } else {
-      out += "<" + hexKey(cell->code()) + ">";
+      out += "<" + hexKey(cell.code()) + ">";
     }
   }
   return out;
 }
 
 std::string meaningUtf8(const LessonItem& item) {
-  return item.meaning ? toUtf8(item.meaning.get()) : std::string();
+  return toUtf8(item.meaning());
 }
 
 // Printable text for the readable report: control characters as \xNN.
@@ -107,8 +106,8 @@ void writeLessonText(WeightedLesson& lesson, const std::vector<FileAnalysis>& fi
       const LessonItem* item = lesson.itemAt(first + i);
       out << "  " << (first + i + 1) << ".";
       if (static_cast<size_t>(i) < file.itemLines.size()) out << " line " << file.itemLines[i];
-      out << "  hanzi " << hanziText(item->hanzi) << " | reading \""
-          << printable(readingText(item->reading)) << "\" | meaning \""
+      out << "  hanzi " << hanziText(item->hanzi()) << " | reading \""
+          << printable(readingText(item->reading())) << "\" | meaning \""
           << printable(meaningUtf8(*item)) << "\" | weight "
           << weightText(lesson.weights().weightAt(first + i)) << "\n";
     }

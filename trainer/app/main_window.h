@@ -15,6 +15,7 @@
 #include "app/study_state.h"
 #include "lesson/lesson.h"
 #include "strokes/stroke_listener.h"
+#include "ui/char_font.h"
 #include "ui/window.h"
 
 namespace morvane {
@@ -103,6 +104,10 @@ class MainWindow : public Window, public StrokeListener {
   StudyView* readingView = nullptr;
   Lesson* lesson = nullptr;
   LessonItem* currentItem = nullptr;
+  // The current item's cells as the views, the clipboard and the judge take
+  // them: items keep their cells in one run, not as lists of pointers.
+  CharString shownHanzi;
+  CharString shownReading;
   HbfCharFont* largeFont = nullptr;
   HbfCharFont* smallFont = nullptr;
   ClearableDrawArea* canvas = nullptr;

@@ -20,6 +20,12 @@ namespace {
 constexpr int kQuickQuizSize = 25;
 constexpr int kLongQuizSize = 50;
 
+// Points `shown` at the cells.
+void showCells(CellList cells, CharString& shown) {
+  shown.Clear();
+  for (const CharToken& cell : cells) shown.Append(const_cast<CharToken*>(&cell));
+}
+
 // The whole text, however long the meaning before it was (1 MiB at most).
 void replaceMeaning(HWND edit, const wchar_t* text) {
   SetWindowTextW(edit, text);
@@ -37,17 +43,20 @@ void MainWindow::setRevealed(bool reveal) {
   hanziView->textEnabled = (reveal || settings.showHanzi) ? 1 : 0;
   readingView->Invalidate();
   hanziView->Invalidate();
-  const bool meaningShown =
-      (reveal || settings.showMeaning) && currentItem != nullptr && currentItem->meaning;
-  replaceMeaning(meaningEdit, meaningShown ? currentItem->meaning.get() : L"");
+  const bool meaningShown = (reveal || settings.showMeaning) && currentItem != nullptr;
+  replaceMeaning(meaningEdit, meaningShown ? currentItem->meaning().c_str() : L"");
   revealed = reveal;
 }
 
 void MainWindow::presentItem() {
   if (currentItem != nullptr) {
     setRevealed(false);
-    hanziView->SetCharsWithMarks(&currentItem->hanzi, currentItem->hanziMarks);
-    readingView->SetCharsWithMarks(&currentItem->reading, currentItem->readingMarks);
+    showCells(currentItem->hanzi(), shownHanzi);
+    showCells(currentItem->reading(), shownReading);
+    const auto hanziMarks = currentItem->hanziMarks();
+    const auto readingMarks = currentItem->readingMarks();
+    hanziView->SetCharsWithMarks(&shownHanzi, {hanziMarks.begin(), hanziMarks.end()});
+    readingView->SetCharsWithMarks(&shownReading, {readingMarks.begin(), readingMarks.end()});
   } else {
     readingView->textEnabled = 0;
     hanziView->textEnabled = 0;
@@ -126,6 +135,8 @@ void MainWindow::closeLesson() {
   currentItem = nullptr;
   hanziView->SetCharsWithMarks(nullptr, {});
   readingView->SetCharsWithMarks(nullptr, {});
+  shownHanzi.Clear();
+  shownReading.Clear();
   delete lesson;
   lesson = nullptr;
 }

@@ -57,11 +57,11 @@ void MainWindow::openLessonSet() {
 }
 
 void MainWindow::copyHanzi() {
-  if (currentItem != nullptr) copyCellsToClipboard(hwnd, currentItem->hanzi, lessonEncoding);
+  if (currentItem != nullptr) copyCellsToClipboard(hwnd, shownHanzi, lessonEncoding);
 }
 
 void MainWindow::copyReading() {
-  if (currentItem != nullptr) copyCellsToClipboard(hwnd, currentItem->reading, lessonEncoding);
+  if (currentItem != nullptr) copyCellsToClipboard(hwnd, shownReading, lessonEncoding);
 }
 
 void MainWindow::copyMeaning() {

@@ -21,12 +21,10 @@ HPEN pendingPen() {
 // strokes, the default pen on a character without.
 HPEN penForStroke(const LessonItem& item, int32_t strokeNumber) {
   int32_t r = strokeNumber;
-  for (int32_t c = 0; c < item.hanzi.Count(); ++c) {
-    const bool marked = static_cast<size_t>(c) < item.hanziMarks.size() &&
-                        (item.hanziMarks[static_cast<size_t>(c)] & kHasFeedbackData);
-    if (!marked) return nullptr;
-    const CharToken* cell = LessonItem::cellAt(item.hanzi, c);
-    auto location = locateRecord(searchFolders, lessonDatabases->feedback, cell->code());
+  const CellList hanzi = item.hanzi();
+  for (int32_t c = 0; c < hanzi.Count(); ++c) {
+    if (!(item.hanziMarks()[c] & kHasFeedbackData)) return nullptr;
+    auto location = locateRecord(searchFolders, lessonDatabases->feedback, hanzi[c].code());
     if (!location) continue;
     const auto strokes = readFeedbackCount(*location->data, location->offset);
     if (!strokes) continue;
@@ -60,7 +58,7 @@ void MainWindow::recolorLastStroke() {
   // Only GB codes key the feedback data; other lessons' strokes stay unjudged.
   if (!strokeDataApplies()) return;
   const int32_t n = area->StrokeCount() - 1;
-  const int result = judgeStroke(area->GetStroke(n), n, currentItem->hanzi, searchFolders,
+  const int result = judgeStroke(area->GetStroke(n), n, shownHanzi, searchFolders,
                                  lessonDatabases->feedback);
   canvas->SetStrokeColor(n, static_cast<COLORREF>(judgementColor(result)));
 }

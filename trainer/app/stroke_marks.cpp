@@ -30,12 +30,10 @@ void markStrokeData(Lesson& lesson, const FolderList& folders, const StrokeDatab
   for (int32_t i = 0; i < count; ++i) {
     LessonItem* item = lesson.passItemAt(i);
     if (item == nullptr) continue;
-    const int32_t cells = item->hanzi.Count();
-    item->hanziMarks.assign(static_cast<size_t>(cells), 0);
-    if (databases == nullptr) continue;
-    for (int32_t c = 0; c < cells; ++c) {
-      item->hanziMarks[static_cast<size_t>(c)] =
-          marksOf(LessonItem::cellAt(item->hanzi, c)->code());
+    const CellList hanzi = item->hanzi();
+    MarkList marks = item->hanziMarks();
+    for (int32_t c = 0; c < hanzi.Count(); ++c) {
+      marks[c] = databases == nullptr ? 0 : marksOf(hanzi[c].code());
     }
   }
 }

@@ -1,11 +1,10 @@
 // The parts of one lesson item while it is read, kept in space that serves
-// item after item; the finished LessonItem gets one block for all its cells.
+// item after item; the finished LessonItem is one piece of lesson storage.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,17 +46,18 @@ class ItemBuilder {
   // The meaning's length as its zero-terminated text holds it.
   size_t meaningLength() const { return std::strlen(meaning_.c_str()); }
 
-  // The item of the parts collected; valid only if `found` (all three parts
-  // were found) and memory for the meaning was there. Its cells and lists
-  // come from storage when there is some (and room in it), else the item
-  // owns them.
-  std::unique_ptr<LessonItem> makeItem(bool found, ItemStorage* storage) const;
+  // The item of the parts collected, in storage (null if storage ran out);
+  // valid only if `found` (all three parts were found).
+  LessonItem* makeItem(bool found, ItemStorage& storage) const;
 
  private:
-  std::unique_ptr<LessonItem> itemInStorage(ItemStorage& storage) const;
-  std::unique_ptr<LessonItem> itemOwningCells() const;
+  // Each byte is stored in place: a cell built on the stack from two byte
+  // stores and copied as one 16-bit load stalls the store buffer.
   static void addCell(std::vector<CharToken>& cells, uint8_t first, uint8_t second) {
-    if (cells.size() < static_cast<size_t>(kMaxItemCells)) cells.push_back(CharToken{first, second});
+    if (cells.size() >= static_cast<size_t>(kMaxItemCells)) return;
+    CharToken& cell = cells.emplace_back();
+    cell.first = first;
+    cell.second = second;
   }
 
   std::vector<CharToken> hanzi_;

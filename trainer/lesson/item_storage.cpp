@@ -13,7 +13,7 @@ const size_t kLargestBlockBytes = 256 * 1024;
 
 }  // namespace
 
-void* ItemStorage::take(size_t bytes, size_t align) {
+void* ItemStorage::allocate(size_t bytes, size_t align) {
   size_t pad = (align - reinterpret_cast<uintptr_t>(next_) % align) % align;
   if (!next_ || pad + bytes > left_) {
     // A request of more than a quarter of the largest block gets a block of

@@ -1,6 +1,6 @@
-// Storage a lesson owns for its items' cells and cell lists: large blocks
-// handed out in pieces and freed all at once with the lesson, so that a
-// dictionary-sized lesson is not hundreds of thousands of small heap objects.
+// Storage a lesson owns for its items: large blocks handed out in pieces and
+// freed all at once with the lesson, so that a dictionary-sized lesson is not
+// hundreds of thousands of small heap objects.
 #pragma once
 
 #include <cstddef>
@@ -15,16 +15,11 @@ class ItemStorage {
   ItemStorage(const ItemStorage&) = delete;
   ItemStorage& operator=(const ItemStorage&) = delete;
 
-  // Room for n objects of a trivially destructible T, or none if memory ran
-  // out. It lives as long as the storage.
-  template <class T>
-  T* allocate(size_t n) {
-    return static_cast<T*>(take(n * sizeof(T), alignof(T)));
-  }
+  // Room for `bytes` bytes at an address that is a multiple of `align` (a
+  // power of two), or none if memory ran out. It lives as long as the storage.
+  void* allocate(size_t bytes, size_t align);
 
  private:
-  void* take(size_t bytes, size_t align);
-
   std::vector<std::unique_ptr<unsigned char[]>> blocks_;
   unsigned char* next_ = nullptr;
   size_t left_ = 0;

@@ -117,14 +117,14 @@ void Lesson::readItems(File& file, EncodingCode code) {
 }
 
 void Lesson::readItemsFrom(TokenReader& reader) {
-  ItemReader itemReader(reader, &itemStorage_);
+  ItemReader itemReader(reader, itemStorage_);
   for (;;) {
     int32_t count = itemCount();
     if ((maxItems_ != 0 && count >= maxItems_) || count >= kMaxLessonItems) return;
-    std::unique_ptr<LessonItem> next = itemReader.next();
-    if (!next->valid) return;
-    pending_.push_back(next.get());
-    items_.push_back(std::move(next));
+    LessonItem* next = itemReader.next();
+    if (next == nullptr || !next->valid) return;
+    pending_.push_back(next);
+    items_.push_back(next);
   }
 }
 
@@ -139,13 +139,12 @@ std::unique_ptr<TokenReader> Lesson::createReader(File& file, EncodingCode code)
 }
 
 void Lesson::fillPassWithAllItems() {
-  pending_.clear();
-  for (auto& item : items_) pending_.push_back(item.get());
+  pending_.assign(items_.begin(), items_.end());
 }
 
 int32_t Lesson::indexOf(const LessonItem* item) const {
   for (size_t i = 0; i < items_.size(); ++i) {
-    if (items_[i].get() == item) return static_cast<int32_t>(i);
+    if (items_[i] == item) return static_cast<int32_t>(i);
   }
   return -1;
 }

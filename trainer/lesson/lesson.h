@@ -91,7 +91,7 @@ class Lesson {
   virtual std::unique_ptr<TokenReader> createReader(File& file, EncodingCode code);
 
   // Item index of items in file order (files in the order they were added).
-  const LessonItem* itemAt(int32_t index) const { return items_[static_cast<size_t>(index)].get(); }
+  const LessonItem* itemAt(int32_t index) const { return items_[static_cast<size_t>(index)]; }
   const std::wstring& sourcePath() const { return sourcePath_; }
 
  protected:
@@ -99,16 +99,16 @@ class Lesson {
   int32_t indexOf(const LessonItem* item) const;
   // Puts every item into the pass in file order; counters and passSize stay.
   void fillPassWithAllItems();
-  LessonItem* itemPointer(int32_t index) { return items_[static_cast<size_t>(index)].get(); }
+  LessonItem* itemPointer(int32_t index) { return items_[static_cast<size_t>(index)]; }
 
  private:
   void resetCounters();
 
   std::wstring sourcePath_;
   ReaderFactory readerFactory_;
-  // Where the items' cells and lists live; outlives the items.
+  // Where the items live: freed with the lesson.
   ItemStorage itemStorage_;
-  std::vector<std::unique_ptr<LessonItem>> items_;
+  std::vector<LessonItem*> items_;
   std::vector<LessonItem*> pending_;
   std::vector<LessonItem*> wrongList_;
   int32_t rightCount_ = 0;
