@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/text_blocks.h"
+
 namespace quillmark {
 
 namespace {
@@ -22,26 +24,36 @@ size_t keptLength(const std::wstring& text) {
 bool fitsAByte(wchar_t c) { return static_cast<unsigned long>(c) <= 0xFF; }
 
 // No block for an empty item: a new lesson's item or a deleted last one.
-std::unique_ptr<char[]> block(size_t size) {
-  return std::unique_ptr<char[]>(size > 0 ? new char[size] : nullptr);
-}
+char* block(size_t size) { return size > 0 ? text_blocks::allocate(size) : nullptr; }
 
 }  // namespace
+
+static_assert(3 * (kFieldLength - 1) * sizeof(wchar_t) <= text_blocks::kLargestBlock,
+              "an item's texts fit one block");
+
+EditorItem::~EditorItem() { takeBlock(nullptr, {}, {}); }
+
+void EditorItem::takeBlock(char* block, const Counts& lengths, const Counts& widths) {
+  if (bytes_ != nullptr) text_blocks::release(bytes_, fieldOffset(kFields));
+  bytes_ = block;
+  lengths_ = lengths;
+  widths_ = widths;
+}
 
 EditorItem& EditorItem::operator=(const EditorItem& other) {
   if (this == &other) return *this;
   const size_t size = other.fieldOffset(kFields);
-  bytes_ = block(size);
-  std::copy_n(other.bytes_.get(), size, bytes_.get());
-  lengths_ = other.lengths_;
-  widths_ = other.widths_;
+  char* copy = block(size);
+  std::copy_n(other.bytes_, size, copy);
+  takeBlock(copy, other.lengths_, other.widths_);
   return *this;
 }
 
 EditorItem& EditorItem::operator=(EditorItem&& other) noexcept {
-  bytes_ = std::move(other.bytes_);
-  lengths_ = std::exchange(other.lengths_, {});
-  widths_ = std::exchange(other.widths_, {});
+  if (this == &other) return *this;
+  takeBlock(std::exchange(other.bytes_, nullptr), other.lengths_, other.widths_);
+  other.lengths_ = {};
+  other.widths_ = {};
   return *this;
 }
 
@@ -54,7 +66,7 @@ size_t EditorItem::fieldOffset(size_t field) const {
 std::wstring EditorItem::fieldText(Field field) const {
   const size_t i = static_cast<size_t>(field);
   std::wstring text(lengths_[i], L'\0');
-  const char* start = bytes_.get() + fieldOffset(i);
+  const char* start = bytes_ + fieldOffset(i);
   if (widths_[i] == 1) {
     std::transform(start, start + lengths_[i], text.begin(),
                    [](char c) { return static_cast<wchar_t>(static_cast<unsigned char>(c)); });
@@ -73,17 +85,19 @@ bool EditorItem::setField(Field field, const std::wstring& text) {
   const size_t rest = start + fieldBytes(i);
   const size_t size = fieldOffset(kFields);
   // Built anew rather than in place, so the block is never larger than the text.
-  std::unique_ptr<char[]> joined = block(start + kept * width + (size - rest));
-  char* out = std::copy_n(bytes_.get(), start, joined.get());
+  char* joined = block(start + kept * width + (size - rest));
+  char* out = std::copy_n(bytes_, start, joined);
   if (width == 1) {
     out = std::transform(text.begin(), end, out, [](wchar_t c) { return static_cast<char>(c); });
   } else {
     out = std::copy_n(reinterpret_cast<const char*>(text.data()), kept * width, out);
   }
-  std::copy(bytes_.get() + rest, bytes_.get() + size, out);
-  bytes_ = std::move(joined);
-  lengths_[i] = static_cast<uint8_t>(kept);
-  widths_[i] = width;
+  std::copy(bytes_ + rest, bytes_ + size, out);
+  Counts lengths = lengths_;
+  Counts widths = widths_;
+  lengths[i] = static_cast<uint8_t>(kept);
+  widths[i] = width;
+  takeBlock(joined, lengths, widths);
   return kept == text.size();
 }
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
+#include <utility>
 
 namespace quillmark {
 
@@ -20,6 +20,7 @@ enum class Field { Hanzi, Reading, Meaning };
 class EditorItem {
  public:
   EditorItem() = default;
+  ~EditorItem();
   EditorItem(const EditorItem& other) { *this = other; }
   EditorItem& operator=(const EditorItem& other);
   // The other item is left empty.
@@ -33,18 +34,22 @@ class EditorItem {
   bool setField(Field field, const std::wstring& text);
 
  private:
+  static constexpr size_t kFields = 3;
+  using Counts = std::array<uint8_t, kFields>;
+
   size_t fieldBytes(size_t field) const { return size_t{lengths_[field]} * widths_[field]; }
   // Where the field begins in bytes_; fieldOffset(kFields) is their size.
   size_t fieldOffset(size_t field) const;
-
-  static constexpr size_t kFields = 3;
+  // Replaces bytes_ (and its size) with block, giving the old one back.
+  void takeBlock(char* block, const Counts& lengths, const Counts& widths);
 
   // The Hanzi, the reading and the meaning one after another. A field whose
   // characters are all below U+0100, as a reading or a meaning is as a rule,
-  // takes a byte per character instead of a wchar_t.
-  std::unique_ptr<char[]> bytes_;
-  std::array<uint8_t, kFields> lengths_{};  // characters
-  std::array<uint8_t, kFields> widths_{};   // bytes per character
+  // takes a byte per character instead of a wchar_t. From text_blocks; none
+  // while every field is empty.
+  char* bytes_ = nullptr;
+  Counts lengths_{};  // characters
+  Counts widths_{};   // bytes per character
 };
 
 }  // namespace quillmark
