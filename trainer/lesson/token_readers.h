@@ -110,7 +110,7 @@ class Iso2022JpReader final : public FileTokenReader {
   enum class State { Ascii, Kanji, Katakana7, Katakana8, End };
 
   explicit Iso2022JpReader(File& file) : FileTokenReader(file) {}
-  Token nextToken() override {
+  [[gnu::always_inline]] Token nextToken() override {
     for (;;) {
       uint8_t b;
       if (state_ == State::End) return Token{};
