@@ -1,7 +1,7 @@
 // How long MorvaneCHS.exe takes to open a dictionary-sized GB lesson and how
 // much memory it holds then, beside a bare start on a one-item lesson in the
 // same run: from the process's start until "Show" can be pressed.
-//   trainer_open_benchmark.exe [ITEMS [DATA-DIR]]   (120000 items by default)
+//   trainer_open_benchmark.exe [ITEMS|LESSON.gb [DATA-DIR]]   (120000 items by default)
 // DATA-DIR (or MORVANE_FONT_DIR) holds the fonts and stroke databases the
 // main job builds; they go into the device's "\Windows" of a scratch device.
 #include <windows.h>
@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 
+#include "benchmark_lesson.h"
 #include "trainer_driver.h"
 
 namespace {
@@ -88,13 +89,16 @@ Opened openIn(const std::wstring& program, const std::wstring& lesson) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int items = argc > 1 ? std::atoi(argv[1]) : 120000;
+  morvane::bench::BenchmarkLesson lesson;
   const char* data = argc > 2 ? argv[2] : std::getenv("MORVANE_FONT_DIR");
-  if (items < 1 || data == nullptr) {
+  if (!morvane::bench::benchmarkLesson(argc > 1 ? argv[1] : nullptr, 120000, dictionaryLesson,
+                                       lesson) ||
+      data == nullptr) {
     std::fprintf(stderr,
-                 "usage: trainer_open_benchmark [ITEMS [DATA-DIR]] (or MORVANE_FONT_DIR)\n");
+                 "usage: trainer_open_benchmark [ITEMS|LESSON.gb [DATA-DIR]] (or MORVANE_FONT_DIR)\n");
     return 2;
   }
+  const int items = lesson.items;
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   const fs::path root = fs::path(temp) / ("morvane-open-" + std::to_string(GetCurrentProcessId()));
@@ -105,7 +109,7 @@ int main(int argc, char** argv) {
     fs::copy_file(file.path(), root / "Windows" / file.path().filename(),
                   fs::copy_options::overwrite_existing, error);
   }
-  const std::string big = dictionaryLesson(items);
+  const std::string& big = lesson.bytes;
   const fs::path one = root / "My Documents" / "one.gb",
                  dictionary = root / "My Documents" / "dictionary.gb";
   std::ofstream(one, std::ios::binary) << dictionaryLesson(1);

@@ -1,0 +1,36 @@
+// The lesson a start-up benchmark opens: ITEMS generated items, or a lesson
+// file given by its path (a real dictionary), its items counted as its lines.
+#pragma once
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace morvane::bench {
+
+struct BenchmarkLesson {
+  std::string bytes;
+  int items = 0;
+};
+
+// False if arg is neither a positive number nor a readable file.
+template <class Generate>
+bool benchmarkLesson(const char* arg, int defaultItems, Generate generate, BenchmarkLesson& out) {
+  char* end = nullptr;
+  const long number = arg != nullptr ? std::strtol(arg, &end, 10) : defaultItems;
+  if (arg == nullptr || (*end == '\0' && end != arg)) {
+    if (number < 1) return false;
+    out.items = static_cast<int>(number);
+    out.bytes = generate(out.items);
+    return true;
+  }
+  std::ifstream file(arg, std::ios::binary);
+  if (!file) return false;
+  out.bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  out.items = 0;
+  for (char c : out.bytes) out.items += c == '\n';
+  return out.items > 0;
+}
+
+}  // namespace morvane::bench
