@@ -1,7 +1,7 @@
-// How long MorvaneCHS.exe takes to open a dictionary-sized GB lesson and how
+// How long MorvaneCHS.exe takes to open a dictionary-sized lesson and how
 // much memory it holds then, beside a bare start on a one-item lesson in the
 // same run: from the process's start until "Show" can be pressed.
-//   trainer_open_benchmark.exe [ITEMS|LESSON.gb [DATA-DIR]]   (120000 items by default)
+//   trainer_open_benchmark.exe [ITEMS|LESSON [DATA-DIR]]   (120000 items by default)
 // DATA-DIR (or MORVANE_FONT_DIR) holds the fonts and stroke databases the
 // main job builds; they go into the device's "\Windows" of a scratch device.
 #include <windows.h>
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
                                        lesson) ||
       data == nullptr) {
     std::fprintf(stderr,
-                 "usage: trainer_open_benchmark [ITEMS|LESSON.gb [DATA-DIR]] (or MORVANE_FONT_DIR)\n");
+                 "usage: trainer_open_benchmark [ITEMS|LESSON [DATA-DIR]] (or MORVANE_FONT_DIR)\n");
     return 2;
   }
   const int items = lesson.items;
@@ -110,8 +110,9 @@ int main(int argc, char** argv) {
                   fs::copy_options::overwrite_existing, error);
   }
   const std::string& big = lesson.bytes;
+  // The one-item lesson is GB whatever the dictionary's encoding: a bare start.
   const fs::path one = root / "My Documents" / "one.gb",
-                 dictionary = root / "My Documents" / "dictionary.gb";
+                 dictionary = root / "My Documents" / ("dictionary" + lesson.extension);
   std::ofstream(one, std::ios::binary) << dictionaryLesson(1);
   std::ofstream(dictionary, std::ios::binary) << big;
   SetEnvironmentVariableW(L"MORVANE_DEVICE_ROOT", root.wstring().c_str());

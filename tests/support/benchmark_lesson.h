@@ -12,6 +12,7 @@ namespace morvane::bench {
 struct BenchmarkLesson {
   std::string bytes;
   int items = 0;
+  std::string extension = ".gb";  // the file's, which names its encoding
 };
 
 // False if arg is neither a positive number nor a readable file.
@@ -27,6 +28,9 @@ bool benchmarkLesson(const char* arg, int defaultItems, Generate generate, Bench
   }
   std::ifstream file(arg, std::ios::binary);
   if (!file) return false;
+  const std::string path = arg;
+  const size_t dot = path.find_last_of("./\\");
+  if (dot != std::string::npos && path[dot] == '.') out.extension = path.substr(dot);
   out.bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   out.items = 0;
   for (char c : out.bytes) out.items += c == '\n';
