@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 
 #include "lesson/item_scan.h"
@@ -26,8 +27,9 @@ LessonItem* ItemBuilder::makeItem(bool found, ItemStorage& storage) const {
                                 alignof(LessonItem));
   if (room == nullptr) return nullptr;
   auto* item = new (room) LessonItem(hanziCells, readingCells);
-  CharToken* cells = std::copy(hanzi_.begin(), hanzi_.end(), item->cells());
-  std::copy(reading_.begin(), reading_.end(), cells);
+  // Constructed in place: the storage holds no cells before.
+  CharToken* cells = std::uninitialized_copy(hanzi_.begin(), hanzi_.end(), item->cells());
+  std::uninitialized_copy(reading_.begin(), reading_.end(), cells);
   uint8_t* marks = item->marksAt();
   std::memset(marks, 0, hanzi_.size());
   std::memset(marks + hanzi_.size(), 3, reading_.size());
