@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // Under AddressSanitizer every block is a heap block of its own, so that the
@@ -43,7 +44,8 @@ class Pool {
     }
     const size_t size = c * kStep;
     if (left_ < size) {
-      chunks_.emplace_back(new char[kChunkBytes]);
+      std::unique_ptr<char[]> chunk(new char[kChunkBytes]);
+      chunks_.push_back(std::move(chunk));
       next_ = chunks_.back().get();
       left_ = kChunkBytes;
     }

@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
   }
   const int items = generated.items;
   TempFolder folder;
-  const std::wstring path = folder.path(L"dictionary.gb");
+  const std::wstring path =
+      folder.path(L"dictionary" + std::wstring(generated.extension.begin(), generated.extension.end()));
   const std::string& lesson = generated.bytes;
   TempFolder::writeFile(path, lesson);
   const double fileBytes = static_cast<double>(lesson.size());
@@ -139,5 +140,5 @@ int main(int argc, char** argv) {
   }
   PostMessageW(program.dialog(), WM_CLOSE, 0, 0);
   program.exits();
-  return 0;
+  return generated.fromFile || lines == items ? 0 : 1;
 }

@@ -13,6 +13,7 @@ struct BenchmarkLesson {
   std::string bytes;
   int items = 0;
   std::string extension = ".gb";  // the file's, which names its encoding
+  bool fromFile = false;          // items may then be fewer than lines
 };
 
 // False if arg is neither a positive number nor a readable file.
@@ -32,6 +33,7 @@ bool benchmarkLesson(const char* arg, int defaultItems, Generate generate, Bench
   const size_t dot = path.find_last_of("./\\");
   if (dot != std::string::npos && path[dot] == '.') out.extension = path.substr(dot);
   out.bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  out.fromFile = true;
   out.items = 0;
   for (char c : out.bytes) out.items += c == '\n';
   return out.items > 0;

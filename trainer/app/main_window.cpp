@@ -241,12 +241,7 @@ void MainWindow::deleteFonts() {
 void MainWindow::teardown() {
   if (canvas == nullptr) return;  // never created, or already torn down
   saveSettings();
-  if (lesson != nullptr) {
-    lesson->saveProgress();
-    delete lesson;
-    lesson = nullptr;
-    currentItem = nullptr;
-  }
+  closeLesson();
   delete hanziView;
   hanziView = nullptr;
   delete readingView;

@@ -20,9 +20,11 @@ namespace {
 constexpr int kQuickQuizSize = 25;
 constexpr int kLongQuizSize = 50;
 
-// Points `shown` at the cells.
+// Points `shown` at the cells; room for all of them is made at once, so a
+// long item is not copied over and over as the list grows.
 void showCells(CellList cells, CharString& shown) {
   shown.Clear();
+  if (shown.capacity < cells.Count()) shown.Grow(cells.Count() - shown.capacity);
   for (const CharToken& cell : cells) shown.Append(const_cast<CharToken*>(&cell));
 }
 
