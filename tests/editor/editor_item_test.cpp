@@ -11,18 +11,12 @@
 
 #include "core/editor_item.h"
 #include "core/text_blocks.h"
+#include "editor_test_support.h"
 
 namespace quillmark {
 namespace {
 
-EditorItem itemOf(const std::wstring& hanzi, const std::wstring& reading,
-                  const std::wstring& meaning) {
-  EditorItem item;
-  item.setField(Field::Hanzi, hanzi);
-  item.setField(Field::Reading, reading);
-  item.setField(Field::Meaning, meaning);
-  return item;
-}
+using fakes::makeItem;
 
 void expectTexts(const EditorItem& item, const std::wstring& hanzi, const std::wstring& reading,
                  const std::wstring& meaning) {
@@ -32,7 +26,7 @@ void expectTexts(const EditorItem& item, const std::wstring& hanzi, const std::w
 }
 
 TEST(EditorItem, AFieldChangingWidthKeepsTheOthers) {
-  EditorItem item = itemOf(L"\x4F60\x597D", L"ni3 hao3", L"caf\xE9");
+  EditorItem item = makeItem(L"\x4F60\x597D", L"ni3 hao3", L"caf\xE9");
   expectTexts(item, L"\x4F60\x597D", L"ni3 hao3", L"caf\xE9");
   item.setField(Field::Reading, L"\x3042\x3044");  // kana: wide now
   expectTexts(item, L"\x4F60\x597D", L"\x3042\x3044", L"caf\xE9");
@@ -46,7 +40,7 @@ TEST(EditorItem, AFieldChangingWidthKeepsTheOthers) {
 }
 
 TEST(EditorItem, CopiesAreIndependentAndMovesLeaveTheSourceEmpty) {
-  EditorItem original = itemOf(L"\x4E2D", L"zhong1", L"middle");
+  EditorItem original = makeItem(L"\x4E2D", L"zhong1", L"middle");
   EditorItem copy = original;
   copy.setField(Field::Meaning, L"centre");
   expectTexts(original, L"\x4E2D", L"zhong1", L"middle");
@@ -95,7 +89,7 @@ TEST(EditorItem, ManyItemsMadeChangedAndDroppedStayWhole) {
       items.erase(items.begin() + static_cast<std::ptrdiff_t>(at));
       meanings.erase(meanings.begin() + static_cast<std::ptrdiff_t>(at));
     } else {
-      items.push_back(itemOf(L"\x5B57", std::to_wstring(round), meaning));
+      items.push_back(makeItem(L"\x5B57", std::to_wstring(round), meaning));
       meanings.push_back(meaning);
     }
   }

@@ -22,8 +22,9 @@ HPEN pendingPen() {
 HPEN penForStroke(const LessonItem& item, int32_t strokeNumber) {
   int32_t r = strokeNumber;
   const CellList hanzi = item.hanzi();
+  const auto marks = item.hanziMarks();
   for (int32_t c = 0; c < hanzi.Count(); ++c) {
-    if (!(item.hanziMarks()[c] & kHasFeedbackData)) return nullptr;
+    if (!(marks[c] & kHasFeedbackData)) return nullptr;
     auto location = locateRecord(searchFolders, lessonDatabases->feedback, hanzi[c].code());
     if (!location) continue;
     const auto strokes = readFeedbackCount(*location->data, location->offset);
